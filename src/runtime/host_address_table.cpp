@@ -1,0 +1,30 @@
+#include "runtime/host_address_table.h"
+
+#include <cstdint>
+
+#include "runtime/address_map.h"
+#include "runtime/host_address.h"
+
+namespace {
+
+// The address of a bound symbol in the running build; 0 (translated) when the
+// build is not recognised.
+void* bind_slot(std::uint32_t a100, std::uint32_t a110, std::uint32_t a120) {
+  const int build = host_build_index(detect_host_version());
+  const std::uint32_t chosen[3] = {a100, a110, a120};
+  return host_address(build < 0 ? 0 : chosen[build]);
+}
+
+}  // namespace
+
+// One dynamic initialiser per slot, run in declaration order; the first one
+// probes the host build and the rest reuse it.
+#define HOST_SLOT_BOUND(family, name, a, b, c) \
+  void* const HostAddressTable::family##_##name = bind_slot(a, b, c);
+#define HOST_SLOT_FIXED(family, name, a, b, c)
+#define HOST_VALUE(family, name, type, form, a, b, c) HOST_SLOT_##form(family, name, a, b, c)
+#define HOST_ARRAY(family, name, type, count, form, a, b, c) \
+  HOST_SLOT_##form(family, name, a, b, c)
+#define HOST_ROUTINE(family, name, conv, result, params, args, form, a, b, c) \
+  HOST_SLOT_##form(family, name, a, b, c)
+#include "runtime/host_symbols.inc"
