@@ -1,0 +1,112 @@
+#include "host_image.h"
+
+#include "draw_log.h"
+#include "image_memory.h"
+#include "machine_code.h"
+#include "routines.h"
+
+namespace refhost {
+
+namespace {
+
+HostImage* current = nullptr;
+
+extern "C" HOST_CDECL void refhost_record_stub(std::uint32_t id) {
+  if (id < kHostSymbolCount) draw_log().call(kHostSymbols[id].name);
+}
+
+std::uint32_t column_address(const HostSymbol& symbol, int version) {
+  if (symbol.form == HostForm::FIXED) return symbol.address[0];
+  const int column = host_build_index(version);
+  return column < 0 ? 0 : symbol.address[column];
+}
+
+}  // namespace
+
+HostImage::HostImage(int version, const std::vector<int>& extra_probes)
+    : version_(version), extra_probes_(extra_probes) {
+  block_ = image_memory::reserve(kFirst, kEnd - kFirst, base_);
+  if (block_ == nullptr) throw std::runtime_error("cannot map the host image");
+  write_code();
+  image_memory::seal_code(block_, kCodeEnd - kFirst);
+}
+
+void HostImage::rewrite_code() {
+  image_memory::unseal_code(block_, kCodeEnd - kFirst);
+  write_code();
+  image_memory::seal_code(block_, kCodeEnd - kFirst);
+}
+
+void HostImage::write_code() {
+  write_probe(version_);
+  for (int extra : extra_probes_) write_probe(extra);
+  for (std::uint32_t id = 0; id < kHostSymbolCount; ++id) {
+    const HostSymbol& s = kHostSymbols[id];
+    const std::uint32_t address = column_address(s, version_);
+    if (s.kind == HostKind::Routine && address != 0) write_routine(s, id, address);
+  }
+}
+
+HostImage::~HostImage() {
+  if (current == this) current = nullptr;
+  image_memory::release(block_, kEnd - kFirst);
+}
+
+std::uint8_t* HostImage::at(std::uint32_t host_address) const {
+  return block_ + (host_address - kFirst);
+}
+
+std::uint32_t HostImage::symbol_address(HostId id) const {
+  return column_address(host_symbol(id), version_);
+}
+
+std::uint8_t* HostImage::symbol(HostId id) const {
+  const std::uint32_t address = symbol_address(id);
+  return address == 0 ? nullptr : at(address);
+}
+
+std::uint8_t* HostImage::symbol(std::string_view name) const {
+  for (std::size_t id = 0; id < kHostSymbolCount; ++id) {
+    if (name == kHostSymbols[id].name) return symbol(static_cast<HostId>(id));
+  }
+  return nullptr;
+}
+
+std::uint8_t* HostImage::checked(std::string_view name, std::size_t offset,
+                                 std::size_t size) const {
+  for (std::size_t id = 0; id < kHostSymbolCount; ++id) {
+    const HostSymbol& s = kHostSymbols[id];
+    if (name != s.name) continue;
+    std::uint8_t* where = symbol(static_cast<HostId>(id));
+    if (where == nullptr || s.kind != HostKind::Variable || offset + size > s.size) break;
+    return where + offset;
+  }
+  throw std::out_of_range("no host variable " + std::string(name) + " of that size here");
+}
+
+void HostImage::write_probe(int version) {
+  const int column = host_build_index(version);
+  if (column >= 0) machine_code::write_probe_routine(at(kProbeAddress[column]));
+}
+
+void HostImage::write_routine(const HostSymbol& symbol, std::uint32_t id,
+                              std::uint32_t address) {
+  if (void* entry = implementation(static_cast<HostId>(id))) {
+    machine_code::write_jump(at(address), machine_code::address_of(entry));
+    return;
+  }
+  machine_code::write_stub(at(address), id, symbol.call == HostCall::Cdecl ? 0 : symbol.stack_bytes,
+                           symbol.returns_float,
+                           machine_code::address_of(reinterpret_cast<void*>(&refhost_record_stub)));
+}
+
+int parse_build(std::string_view text) {
+  if (text == "100" || text == "110" || text == "120") return std::stoi(std::string(text));
+  if (text == "none") return 0;
+  throw std::invalid_argument("unknown host build: " + std::string(text));
+}
+
+HostImage* current_image() { return current; }
+void set_current_image(HostImage* image) { current = image; }
+
+}  // namespace refhost

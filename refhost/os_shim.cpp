@@ -1,0 +1,158 @@
+#include "os_shim.h"
+
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <memory>
+
+#include "host_image.h"
+
+namespace refhost::os_shim {
+
+namespace {
+
+constexpr std::uintptr_t kPage = 4096;
+
+struct State {
+  std::map<std::uintptr_t, std::uint32_t> pages;
+  int failures_left = 0;
+  int protect_calls = 0;
+  std::string module_path;
+  bool module_handle_fails = false;
+  bool keys[256] = {};
+  std::vector<MessageBoxCall> boxes;
+};
+
+State& state() {
+  static State s;
+  return s;
+}
+
+int posix_protection(std::uint32_t protection) {
+  switch (protection & 0xFF) {
+    case 0x01: return PROT_NONE;
+    case 0x02: return PROT_READ;
+    case 0x04: return PROT_READ | PROT_WRITE;
+    case 0x10: return PROT_EXEC;
+    case 0x20: return PROT_READ | PROT_EXEC;
+    case 0x40: return PROT_READ | PROT_WRITE | PROT_EXEC;
+    default: return -1;
+  }
+}
+
+std::string executable_path() {
+  char buffer[4096];
+  const ssize_t n = readlink("/proc/self/exe", buffer, sizeof(buffer) - 1);
+  return n > 0 ? std::string(buffer, static_cast<std::size_t>(n)) : std::string("/refhost");
+}
+
+// A plug-in linked into a test binary binds before main runs; it then finds
+// the build named by REFHOST_BUILD (100 unless set), with the further probes
+// of REFHOST_EXTRA_PROBES.
+HostImage* default_image() {
+  static std::unique_ptr<HostImage> image;
+  if (!image) {
+    const char* build = std::getenv("REFHOST_BUILD");
+    std::vector<int> extra;
+    if (const char* probes = std::getenv("REFHOST_EXTRA_PROBES")) extra.push_back(parse_build(probes));
+    image = std::make_unique<HostImage>(build ? parse_build(build) : 100, extra);
+    set_current_image(image.get());
+  }
+  return image.get();
+}
+
+}  // namespace
+
+void track_protection(const void* start, std::uint32_t size, std::uint32_t protection) {
+  const auto first = reinterpret_cast<std::uintptr_t>(start) & ~(kPage - 1);
+  const auto end = reinterpret_cast<std::uintptr_t>(start) + size;
+  for (std::uintptr_t page = first; page < end; page += kPage) state().pages[page] = protection;
+}
+
+void forget_protection(const void* start, std::uint32_t size) {
+  const auto first = reinterpret_cast<std::uintptr_t>(start) & ~(kPage - 1);
+  const auto end = reinterpret_cast<std::uintptr_t>(start) + size;
+  for (std::uintptr_t page = first; page < end; page += kPage) state().pages.erase(page);
+}
+
+std::uint32_t protection_at(const void* address) {
+  const auto page = reinterpret_cast<std::uintptr_t>(address) & ~(kPage - 1);
+  const auto found = state().pages.find(page);
+  return found == state().pages.end() ? 0 : found->second;
+}
+
+void fail_next_protections(int count) { state().failures_left = count; }
+int protect_calls() { return state().protect_calls; }
+void set_module_file_name(const std::string& path) { state().module_path = path; }
+void set_module_handle_fails(bool fails) { state().module_handle_fails = fails; }
+void set_key_down(int virtual_key, bool down) { state().keys[virtual_key & 0xFF] = down; }
+void release_all_keys() { std::memset(state().keys, 0, sizeof(state().keys)); }
+const std::vector<MessageBoxCall>& message_boxes() { return state().boxes; }
+
+}  // namespace refhost::os_shim
+
+using namespace refhost::os_shim;
+
+extern "C" {
+
+// Changes protection only of pages that belong to the host image, all of which
+// must be known; reports the first page's previous protection, as Windows does.
+int VirtualProtect(void* address, std::uint32_t size, std::uint32_t protection,
+                   std::uint32_t* previous) {
+  ++state().protect_calls;
+  if (state().failures_left > 0) {
+    --state().failures_left;
+    return 0;
+  }
+  const int wanted = posix_protection(protection);
+  const std::uint32_t old = protection_at(address);
+  if (wanted < 0 || old == 0 || size == 0 || previous == nullptr) return 0;
+  const auto first = reinterpret_cast<std::uintptr_t>(address) & ~(kPage - 1);
+  const auto end = reinterpret_cast<std::uintptr_t>(address) + size;
+  for (std::uintptr_t page = first; page < end; page += kPage) {
+    if (protection_at(reinterpret_cast<void*>(page)) == 0) return 0;
+  }
+  if (mprotect(reinterpret_cast<void*>(first), end - first, wanted) != 0) return 0;
+  track_protection(address, size, protection);
+  *previous = old;
+  return 1;
+}
+
+void* GetModuleHandleA(const char* name) {
+  if (name != nullptr || state().module_handle_fails) return nullptr;
+  refhost::HostImage* image = refhost::current_image();
+  if (image == nullptr) image = default_image();
+  return reinterpret_cast<void*>(static_cast<std::uintptr_t>(image->base()));
+}
+
+// Windows semantics: a path that does not fit is cut to size - 1 characters,
+// terminated, and the result is `size`.
+std::uint32_t GetModuleFileNameA(void*, char* buffer, std::uint32_t size) {
+  if (size == 0) return 0;
+  if (state().module_path.empty()) state().module_path = executable_path();
+  const std::string& path = state().module_path;
+  if (path.size() >= size) {
+    std::memcpy(buffer, path.data(), size - 1);
+    buffer[size - 1] = '\0';
+    return size;
+  }
+  std::memcpy(buffer, path.c_str(), path.size() + 1);
+  return static_cast<std::uint32_t>(path.size());
+}
+
+std::int16_t GetKeyState(int virtual_key) {
+  return state().keys[virtual_key & 0xFF] ? static_cast<std::int16_t>(0x8000 - 0x10000) : 0;
+}
+
+void* GetActiveWindow() { return reinterpret_cast<void*>(kActiveWindow); }
+
+int MessageBoxA(void* owner, const char* text, const char* caption, std::uint32_t style) {
+  state().boxes.push_back({reinterpret_cast<std::uintptr_t>(owner), text ? text : "",
+                           caption ? caption : "", style});
+  return 1;
+}
+
+}  // extern "C"

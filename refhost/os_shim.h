@@ -1,0 +1,44 @@
+#pragma once
+// The operating system as the Linux build of the plug-in sees it: the Win32
+// entry points it imports (VirtualProtect, GetModuleHandleA, GetModuleFileNameA,
+// GetKeyState, MessageBoxA, GetActiveWindow) are defined by the reference host,
+// and these controls let a test or a scenario steer them.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace refhost::os_shim {
+
+constexpr std::uint32_t kPageReadWrite = 0x04;
+constexpr std::uint32_t kPageExecuteRead = 0x20;
+constexpr std::uint32_t kPageExecuteReadWrite = 0x40;
+
+// Page protections of the host image, as VirtualProtect reports them.
+void track_protection(const void* start, std::uint32_t size, std::uint32_t protection);
+void forget_protection(const void* start, std::uint32_t size);
+std::uint32_t protection_at(const void* address);
+
+// The next `count` VirtualProtect calls fail, as they would on a page the
+// process may not change.
+void fail_next_protections(int count);
+int protect_calls();
+
+// The host executable's full path (GetModuleFileNameA of the host module).
+void set_module_file_name(const std::string& path);
+// GetModuleHandleA(nullptr) answers null while set.
+void set_module_handle_fails(bool fails);
+
+void set_key_down(int virtual_key, bool down);
+void release_all_keys();
+
+struct MessageBoxCall {
+  std::uintptr_t owner;
+  std::string text;
+  std::string caption;
+  std::uint32_t style;
+};
+const std::vector<MessageBoxCall>& message_boxes();
+// The window GetActiveWindow reports.
+constexpr std::uintptr_t kActiveWindow = 0x00010010;
+
+}  // namespace refhost::os_shim

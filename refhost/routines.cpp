@@ -1,0 +1,32 @@
+#include "routines.h"
+
+#include <array>
+
+namespace refhost {
+
+namespace {
+
+std::array<void*, kHostSymbolCount>& entries() {
+  static std::array<void*, kHostSymbolCount> table{};
+  return table;
+}
+
+void register_all() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  register_text_services();
+}
+
+}  // namespace
+
+void register_implementation(HostId id, void* entry) {
+  entries()[static_cast<std::size_t>(id)] = entry;
+}
+
+void* implementation(HostId id) {
+  register_all();
+  return entries()[static_cast<std::size_t>(id)];
+}
+
+}  // namespace refhost
