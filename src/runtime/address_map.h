@@ -16,14 +16,14 @@ enum class HostCall : std::uint8_t { None, Cdecl, Thiscall };
 inline constexpr int kHostBuilds[3] = {100, 110, 120};
 
 struct HostSymbol {
-  const char* name;          // e.g. "HostTime.NowMs"
+  const char* name;  // e.g. "HostTime.NowMs"
   HostKind kind;
   HostForm form;
-  HostCall call;             // routines only
-  bool returns_float;        // routines only: result in the x87 register
-  std::uint32_t size;        // variables: bytes
-  std::uint32_t stack_bytes; // routines: argument bytes the callee finds on the stack
-  std::uint32_t address[3];  // FIXED: address[0] only
+  HostCall call;              // routines only
+  bool returns_float;         // routines only: result in the x87 register
+  std::uint32_t size;         // variables: bytes
+  std::uint32_t stack_bytes;  // routines: argument bytes the callee finds on the stack
+  std::uint32_t address[3];   // FIXED: address[0] only
 };
 
 namespace address_map_detail {
@@ -66,20 +66,27 @@ enum class HostId : std::uint16_t {
 };
 
 inline constexpr HostSymbol kHostSymbols[] = {
-#define HOST_VALUE(family, name, type, form, a, b, c) \
-  {#family "." #name, HostKind::Variable, HostForm::form, HostCall::None, false, sizeof(type), 0, {a, b, c}},
-#define HOST_ARRAY(family, name, type, count, form, a, b, c)                                   \
-  {#family "." #name, HostKind::Variable, HostForm::form, HostCall::None, false, sizeof(type) * (count), \
-   0, {a, b, c}},
-#define HOST_ROUTINE(family, name, conv, result, params, args, form, a, b, c)                     \
-  {#family "." #name,                                                                            \
-   HostKind::Routine,                                                                            \
-   HostForm::form,                                                                               \
-   address_map_detail::call_of(HOST_CALL_##conv),                                                \
-   address_map_detail::Routine<result params>::returns_float,                                    \
-   0,                                                                                            \
-   address_map_detail::Routine<result params>::stack_bytes(                                     \
-       address_map_detail::call_of(HOST_CALL_##conv)),                                           \
+#define HOST_VALUE(family, name, type, form, a, b, c)                                             \
+  {#family "." #name, HostKind::Variable, HostForm::form, HostCall::None, false, sizeof(type), 0, \
+   {a, b, c}},
+#define HOST_ARRAY(family, name, type, count, form, a, b, c) \
+  {#family "." #name,                                        \
+   HostKind::Variable,                                       \
+   HostForm::form,                                           \
+   HostCall::None,                                           \
+   false,                                                    \
+   sizeof(type) * (count),                                   \
+   0,                                                        \
+   {a, b, c}},
+#define HOST_ROUTINE(family, name, conv, result, params, args, form, a, b, c) \
+  {#family "." #name,                                                         \
+   HostKind::Routine,                                                         \
+   HostForm::form,                                                            \
+   address_map_detail::call_of(HOST_CALL_##conv),                             \
+   address_map_detail::Routine<result params>::returns_float,                 \
+   0,                                                                         \
+   address_map_detail::Routine<result params>::stack_bytes(                   \
+       address_map_detail::call_of(HOST_CALL_##conv)),                        \
    {a, b, c}},
 #include "runtime/host_symbols.inc"
 #undef HOST_VALUE
@@ -118,9 +125,8 @@ inline constexpr const char* kHostSiteNames[] = {
 };
 
 inline constexpr std::uint32_t kHostSiteAddress[][3] = {
-    {0x660003, 0x661003, 0x662003}, {0x660043, 0x661043, 0x662043},
-    {0x660083, 0x661083, 0x662083}, {0x6600C3, 0x6610C3, 0x6620C3},
-    {0x660103, 0x661103, 0x662103}, {0x660143, 0x661143, 0x662143},
+    {0x660003, 0x661003, 0x662003}, {0x660043, 0x661043, 0x662043}, {0x660083, 0x661083, 0x662083},
+    {0x6600C3, 0x6610C3, 0x6620C3}, {0x660103, 0x661103, 0x662103}, {0x660143, 0x661143, 0x662143},
     {0x660183, 0x661183, 0x662183}, {0x6601C3, 0x6611C3, 0x6621C3},
 };
 static_assert(sizeof(kHostSiteNames) / sizeof(kHostSiteNames[0]) ==

@@ -17,14 +17,18 @@ void* bind_slot(std::uint32_t a100, std::uint32_t a110, std::uint32_t a120) {
 
 }  // namespace
 
+BoundAddress::BoundAddress(std::uint32_t a100, std::uint32_t a110, std::uint32_t a120)
+    : address(bind_slot(a100, a110, a120)) {}
+
 // One dynamic initialiser per slot, run in declaration order; the first one
-// probes the host build and the rest reuse it.
-#define HOST_SLOT_BOUND(family, name, a, b, c) \
-  void* const HostAddressTable::family##_##name = bind_slot(a, b, c);
+// probes the host build and the rest reuse it. They run before every other
+// start-up step of the plug-in, which all use the bound addresses.
+#define HOST_SLOT_BOUND(family, name, a, b, c)                                                   \
+  [[gnu::init_priority(kBindingPriority)]] const BoundAddress HostAddressTable::family##_##name( \
+      a, b, c);
 #define HOST_SLOT_FIXED(family, name, a, b, c)
 #define HOST_VALUE(family, name, type, form, a, b, c) HOST_SLOT_##form(family, name, a, b, c)
-#define HOST_ARRAY(family, name, type, count, form, a, b, c) \
-  HOST_SLOT_##form(family, name, a, b, c)
+#define HOST_ARRAY(family, name, type, count, form, a, b, c) HOST_SLOT_##form(family, name, a, b, c)
 #define HOST_ROUTINE(family, name, conv, result, params, args, form, a, b, c) \
   HOST_SLOT_##form(family, name, a, b, c)
 #include "runtime/host_symbols.inc"

@@ -12,26 +12,22 @@
 #include "runtime/host_types.h"
 
 #define HOST_WHERE_FIXED(family, name, a) host_address(a)
-#define HOST_WHERE_BOUND(family, name, a) HostAddressTable::family##_##name
+#define HOST_WHERE_BOUND(family, name, a) HostAddressTable::family##_##name.address
 
-#define HOST_VALUE(family, name, type, form, a, b, c)               \
-  namespace family {                                                \
-  inline type& name() {                                             \
-    return *static_cast<type*>(HOST_WHERE_##form(family, name, a)); \
-  }                                                                 \
+#define HOST_VALUE(family, name, type, form, a, b, c)                                     \
+  namespace family {                                                                      \
+  inline type& name() { return *static_cast<type*>(HOST_WHERE_##form(family, name, a)); } \
   }
-#define HOST_ARRAY(family, name, type, count, form, a, b, c)       \
-  namespace family {                                               \
-  inline type* name() {                                            \
-    return static_cast<type*>(HOST_WHERE_##form(family, name, a)); \
-  }                                                                \
+#define HOST_ARRAY(family, name, type, count, form, a, b, c)                             \
+  namespace family {                                                                     \
+  inline type* name() { return static_cast<type*>(HOST_WHERE_##form(family, name, a)); } \
   }
-#define HOST_ROUTINE(family, name, conv, result, params, args, form, a, b, c) \
-  namespace family {                                                        \
-  inline result name params {                                               \
-    using Routine = result(conv*) params;                                   \
+#define HOST_ROUTINE(family, name, conv, result, params, args, form, a, b, c)  \
+  namespace family {                                                           \
+  inline result name params {                                                  \
+    using Routine = result(conv*) params;                                      \
     return reinterpret_cast<Routine>(HOST_WHERE_##form(family, name, a)) args; \
-  }                                                                         \
+  }                                                                            \
   }
 #include "runtime/host_symbols.inc"
 #undef HOST_VALUE

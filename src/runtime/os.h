@@ -10,8 +10,7 @@ namespace os {
 constexpr std::uint32_t kPageExecuteReadWrite = 0x40;
 
 // VirtualProtect; false when the protection could not be changed.
-bool protect(void* address, std::uint32_t size, std::uint32_t protection,
-             std::uint32_t* previous);
+bool protect(void* address, std::uint32_t size, std::uint32_t protection, std::uint32_t* previous);
 // GetModuleHandleA(nullptr): the host executable's image, or null.
 void* host_module();
 // GetModuleFileNameA: characters written (excluding the terminator).

@@ -20,8 +20,7 @@ namespace {
 constexpr std::uint32_t kIconError = 0x10;
 }
 
-bool protect(void* address, std::uint32_t size, std::uint32_t protection,
-             std::uint32_t* previous) {
+bool protect(void* address, std::uint32_t size, std::uint32_t protection, std::uint32_t* previous) {
   return VirtualProtect(address, size, protection, previous) != 0;
 }
 

@@ -4,8 +4,7 @@
 
 namespace os {
 
-bool protect(void* address, std::uint32_t size, std::uint32_t protection,
-             std::uint32_t* previous) {
+bool protect(void* address, std::uint32_t size, std::uint32_t protection, std::uint32_t* previous) {
   DWORD old = 0;
   const BOOL ok = VirtualProtect(address, size, protection, &old);
   *previous = old;

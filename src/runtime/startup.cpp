@@ -1,0 +1,99 @@
+// Start-up inside the host, in the order the loader runs it: host binding
+// (prioritised, in host_address_table.cpp), then the objects below in
+// declaration order. At exit they are finalised in reverse: the holders,
+// then the events (restoring every intercepted call site), then the phone
+// picture last.
+//
+// With an unrecognised host build the plug-in calls no host routine and writes
+// no host byte: the holders are neither constructed nor destructed (their
+// routines' addresses would belong to some other executable), and the events
+// intercept nothing.
+#include <cstddef>
+
+#include "frame/hud_frame.h"
+#include "frame/hud_textures.h"
+#include "runtime/host_address.h"
+#include "runtime/host_interface.h"
+#include "runtime/hud_event.h"
+#include "runtime/sprite_holders.h"
+
+namespace {
+
+bool HostKnown() { return detect_host_version() != 0; }
+
+void Construct(SpriteHolder& holder) {
+  if (HostKnown()) HostSprite::Construct(&holder);
+}
+
+void Destruct(SpriteHolder& holder) {
+  if (HostKnown()) HostSprite::Destruct(&holder);
+}
+
+// Arrays are made from the first element and finalised from the last.
+template <std::size_t N>
+void Construct(SpriteHolder (&holders)[N]) {
+  for (SpriteHolder& holder : holders) Construct(holder);
+}
+
+template <std::size_t N>
+void Destruct(SpriteHolder (&holders)[N]) {
+  for (std::size_t k = N; k-- > 0;) Destruct(holders[k]);
+}
+
+// The phone overlay and the radar routines hang here once they exist; the
+// events are live from start-up so that their call sites are owned from the
+// first frame.
+void PhoneOverlayHandler() {}
+void RadarUpdateHandler() {}
+void RadarPatchHandler() {}
+
+struct PhonePicture {
+  PhonePicture() { Construct(PhoneSprite); }
+  ~PhonePicture() { Destruct(PhoneSprite); }
+};
+
+struct EventWiring {
+  EventWiring() {
+    RendererStartEvent().add(load_hud_textures, HudEvent::List::After);
+    HudDrawEvent().add(HudFrame, HudEvent::List::After);
+    FrameDrawEvent().add(PhoneOverlayHandler, HudEvent::List::After);
+    RadarUpdateEvent().add(RadarUpdateHandler, HudEvent::List::After);
+    RadarPatchEvent().add(RadarPatchHandler, HudEvent::List::After);
+    RendererStopEvent().add(release_hud_textures, HudEvent::List::Before);
+  }
+};
+
+struct HolderArrays {
+  HolderArrays() {
+    Construct(HudSet);
+    Construct(CrosshairSet);
+    Construct(RingSet);
+    Construct(SlotIcons);
+  }
+  ~HolderArrays() {
+    Destruct(SlotIcons);
+    Destruct(RingSet);
+    Destruct(CrosshairSet);
+    Destruct(HudSet);
+  }
+};
+
+struct SingleHolders {
+  SingleHolders() {
+    Construct(StationIcon);
+    Construct(RadarTileSprite);
+    Construct(RadarCentreSprite);
+  }
+  ~SingleHolders() {
+    Destruct(RadarCentreSprite);
+    Destruct(RadarTileSprite);
+    Destruct(StationIcon);
+  }
+};
+
+PhonePicture phone_picture;
+EventWiring event_wiring;
+HolderArrays holder_arrays;
+SingleHolders single_holders;
+
+}  // namespace
