@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "services/textures.h"
+
 namespace refhost {
 
 namespace {
@@ -16,6 +18,7 @@ void register_all() {
   if (done) return;
   done = true;
   register_text_services();
+  register_texture_services();
 }
 
 }  // namespace

@@ -12,9 +12,9 @@ struct HostRoutineType;
 #define HOST_VALUE(family, name, type, form, a, b, c)
 #define HOST_ARRAY(family, name, type, count, form, a, b, c)
 #define HOST_ROUTINE(family, name, conv, result, params, args, form, a, b, c) \
-  template <>                                                               \
-  struct HostRoutineType<HostId::family##_##name> {                         \
-    using type = result(conv*) params;                                      \
+  template <>                                                                 \
+  struct HostRoutineType<HostId::family##_##name> {                           \
+    using type = result(conv*) params;                                        \
   };
 #include "runtime/host_symbols.inc"
 #undef HOST_VALUE

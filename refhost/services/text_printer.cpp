@@ -111,7 +111,8 @@ HOST_CDECL const char16_t* lookup(const char* key) {
   log_call(HostId::HostText_Lookup).text(key);
   static std::u16string answer;
   answer.clear();
-  for (const char* p = key; p && *p; ++p) answer += static_cast<char16_t>(static_cast<unsigned char>(*p));
+  for (const char* p = key; p && *p; ++p)
+    answer += static_cast<char16_t>(static_cast<unsigned char>(*p));
   return answer.c_str();
 }
 
