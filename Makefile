@@ -18,15 +18,20 @@ win32:
 	cmake --build --preset win32 -j $(JOBS)
 
 test: native win32
+	tools/install-deps wine
 	tools/check-dll build/win32/src/slatepane.asi
 	ctest --preset native -j $(JOBS)
 
-demo: win32
-	rm -rf dist
-	mkdir -p dist
+demo: native win32
+	rm -rf dist build/demo
+	mkdir -p dist build/demo
 	cp build/win32/src/slatepane.asi dist/
 	cp -r data/slate_pane_morrowfen dist/
+	build/native/refhost/make_hud_dictionaries dist/slate_pane_morrowfen
+	build/native/refhost/refhost --build 100 --plugin build/native/src/libslatepane.so \
+	  --game-folder dist --scenario docs/examples/hud-frames.json --log build/demo/draw.log
 	@echo "release package: dist/slatepane.asi and dist/slate_pane_morrowfen/"
+	@echo "the default scenario played in the reference host; draw log: build/demo/draw.log"
 
 clean:
 	rm -rf build dist

@@ -15,6 +15,13 @@ extern "C" HOST_CDECL void refhost_record_stub(std::uint32_t id) {
   if (id < kHostSymbolCount) draw_log().call(kHostSymbols[id].name);
 }
 
+int site_calls[static_cast<std::size_t>(HostSite::Count)] = {};
+
+extern "C" HOST_CDECL std::uint32_t refhost_site_target(std::uint32_t index) {
+  if (index < static_cast<std::uint32_t>(HostSite::Count)) ++site_calls[index];
+  return HostImage::kSiteAnswer + index;
+}
+
 std::uint32_t column_address(const HostSymbol& symbol, int version) {
   if (symbol.form == HostForm::FIXED) return symbol.address[0];
   const int column = host_build_index(version);
@@ -40,6 +47,7 @@ void HostImage::rewrite_code() {
 void HostImage::write_code() {
   write_probe(version_);
   for (int extra : extra_probes_) write_probe(extra);
+  write_sites();
   for (std::uint32_t id = 0; id < kHostSymbolCount; ++id) {
     const HostSymbol& s = kHostSymbols[id];
     const std::uint32_t address = column_address(s, version_);
@@ -89,8 +97,7 @@ void HostImage::write_probe(int version) {
   if (column >= 0) machine_code::write_probe_routine(at(kProbeAddress[column]));
 }
 
-void HostImage::write_routine(const HostSymbol& symbol, std::uint32_t id,
-                              std::uint32_t address) {
+void HostImage::write_routine(const HostSymbol& symbol, std::uint32_t id, std::uint32_t address) {
   if (void* entry = implementation(static_cast<HostId>(id))) {
     machine_code::write_jump(at(address), machine_code::address_of(entry));
     return;
@@ -98,6 +105,33 @@ void HostImage::write_routine(const HostSymbol& symbol, std::uint32_t id,
   machine_code::write_stub(at(address), id, symbol.call == HostCall::Cdecl ? 0 : symbol.stack_bytes,
                            symbol.returns_float,
                            machine_code::address_of(reinterpret_cast<void*>(&refhost_record_stub)));
+}
+
+void HostImage::write_sites() {
+  const std::uint32_t recorder =
+      machine_code::address_of(reinterpret_cast<void*>(&refhost_site_target));
+  for (std::uint32_t k = 0; k < static_cast<std::uint32_t>(HostSite::Count); ++k) {
+    if (std::uint8_t* call = site(static_cast<HostSite>(k))) {
+      machine_code::write_site_routine(call - machine_code::kSiteOffset, k, recorder);
+    }
+  }
+}
+
+std::uint8_t* HostImage::site(HostSite which) const {
+  const int column = host_build_index(version_);
+  if (column < 0) return nullptr;
+  return at(kHostSiteAddress[static_cast<std::size_t>(which)][column]);
+}
+
+std::uint32_t HostImage::run_site_routine(HostSite which) const {
+  std::uint8_t* call = site(which);
+  if (call == nullptr) return 0;
+  using Routine = std::uint32_t(HOST_CDECL*)();
+  return reinterpret_cast<Routine>(call - machine_code::kSiteOffset)();
+}
+
+int HostImage::site_target_calls(HostSite which) {
+  return site_calls[static_cast<std::size_t>(which)];
 }
 
 int parse_build(std::string_view text) {

@@ -41,6 +41,15 @@ class HostImage {
   std::uint8_t* symbol(std::string_view name) const;
   std::uint32_t symbol_address(HostId id) const;  // as written for base 0x400000; 0 if none
 
+  // Runs the host routine that holds a call site, as the host's frame does,
+  // and returns what it returns. The site's own target counts its calls and
+  // answers kSiteAnswer + the site's index.
+  std::uint32_t run_site_routine(HostSite site) const;
+  static int site_target_calls(HostSite site);
+  static constexpr std::uint32_t kSiteAnswer = 0x5E7E0000;
+  // The site's call instruction in this build; null for an unrecognised build.
+  std::uint8_t* site(HostSite site) const;
+
   template <typename T>
   T get(std::string_view name, std::size_t offset = 0) const {
     T value;
@@ -56,6 +65,7 @@ class HostImage {
   std::uint8_t* checked(std::string_view name, std::size_t offset, std::size_t size) const;
   void write_code();
   void write_probe(int version);
+  void write_sites();
   void write_routine(const HostSymbol& symbol, std::uint32_t id, std::uint32_t address);
 
   int version_;

@@ -50,6 +50,22 @@ std::size_t write_stub(std::uint8_t* at, std::uint32_t id, std::uint32_t stack_b
   return static_cast<std::size_t>(p - at);
 }
 
+std::size_t write_site_routine(std::uint8_t* at, std::uint32_t index, std::uint32_t recorder) {
+  std::uint8_t* target = at + 0x20;
+  std::uint8_t* p = at;
+  for (std::uint8_t b : {0x55, 0x89, 0xE5, 0xE8}) *p++ = b;
+  p += put32(p, relative(p + 4, address_of(target)));
+  *p++ = 0x5D;
+  *p++ = 0xC3;
+  p = target;
+  *p++ = 0x68;
+  p += put32(p, index);
+  *p++ = 0xE8;
+  p += put32(p, relative(p + 4, recorder));
+  for (std::uint8_t b : {0x83, 0xC4, 0x04, 0xC3}) *p++ = b;
+  return static_cast<std::size_t>(p - at);
+}
+
 std::size_t write_probe_routine(std::uint8_t* at) {
   static constexpr std::uint8_t kRoutine[] = {0x55, 0x89, 0xE5, 0x53, 0x5B, 0x5D, 0xC3};
   std::memcpy(at, kRoutine, sizeof(kRoutine));

@@ -17,6 +17,13 @@ std::size_t write_jump(std::uint8_t* at, std::uint32_t target);
 std::size_t write_stub(std::uint8_t* at, std::uint32_t id, std::uint32_t stack_bytes,
                        bool returns_float, std::uint32_t recorder);
 
+// A host routine holding one intercepted call site: push ebp; mov ebp, esp;
+// call <site target>; pop ebp; ret. The call instruction lies at `at` + 3.
+// The site target (at `at` + 0x20) reports to `recorder` with the site's
+// index and returns its answer: push index; call recorder; add esp, 4; ret.
+std::size_t write_site_routine(std::uint8_t* at, std::uint32_t index, std::uint32_t recorder);
+constexpr std::uint32_t kSiteOffset = 3;
+
 // The build probe: a routine starting with 55 89 E5 53 that does nothing.
 std::size_t write_probe_routine(std::uint8_t* at);
 

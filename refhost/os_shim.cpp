@@ -33,13 +33,20 @@ State& state() {
 
 int posix_protection(std::uint32_t protection) {
   switch (protection & 0xFF) {
-    case 0x01: return PROT_NONE;
-    case 0x02: return PROT_READ;
-    case 0x04: return PROT_READ | PROT_WRITE;
-    case 0x10: return PROT_EXEC;
-    case 0x20: return PROT_READ | PROT_EXEC;
-    case 0x40: return PROT_READ | PROT_WRITE | PROT_EXEC;
-    default: return -1;
+    case 0x01:
+      return PROT_NONE;
+    case 0x02:
+      return PROT_READ;
+    case 0x04:
+      return PROT_READ | PROT_WRITE;
+    case 0x10:
+      return PROT_EXEC;
+    case 0x20:
+      return PROT_READ | PROT_EXEC;
+    case 0x40:
+      return PROT_READ | PROT_WRITE | PROT_EXEC;
+    default:
+      return -1;
   }
 }
 
@@ -57,7 +64,8 @@ HostImage* default_image() {
   if (!image) {
     const char* build = std::getenv("REFHOST_BUILD");
     std::vector<int> extra;
-    if (const char* probes = std::getenv("REFHOST_EXTRA_PROBES")) extra.push_back(parse_build(probes));
+    if (const char* probes = std::getenv("REFHOST_EXTRA_PROBES"))
+      extra.push_back(parse_build(probes));
     image = std::make_unique<HostImage>(build ? parse_build(build) : 100, extra);
     set_current_image(image.get());
   }
@@ -150,8 +158,8 @@ std::int16_t GetKeyState(int virtual_key) {
 void* GetActiveWindow() { return reinterpret_cast<void*>(kActiveWindow); }
 
 int MessageBoxA(void* owner, const char* text, const char* caption, std::uint32_t style) {
-  state().boxes.push_back({reinterpret_cast<std::uintptr_t>(owner), text ? text : "",
-                           caption ? caption : "", style});
+  state().boxes.push_back(
+      {reinterpret_cast<std::uintptr_t>(owner), text ? text : "", caption ? caption : "", style});
   return 1;
 }
 

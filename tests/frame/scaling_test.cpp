@@ -47,14 +47,13 @@ TEST_F(Scaling, LayoutUnitTakesTheSmallerSide) {
     int expected;
   };
   const Case cases[] = {
-      {1920, 1080, 1080.0f, 1080},  // landscape: m = H
-      {1000, 2000, 1080.0f, 1000},  // portrait: m = W
-      {1200, 1200, 540.0f, 600},    // square: m = W = H
-      {1920, 1080, 37.9f, 37},      // 37.9 truncates toward zero
-      {1920, 1080, -37.9f, -37},    // ... on both sides
-      {1920, 1080, -112.0f, -112},
-      {1280, 720, 33.0f, 22},       // 33 * 720 / 1080 = 22
-      {1280, 720, 62.0f, 41},       // 41.33
+      {1920, 1080, 1080.0f, 1080},                          // landscape: m = H
+      {1000, 2000, 1080.0f, 1000},                          // portrait: m = W
+      {1200, 1200, 540.0f, 600},                            // square: m = W = H
+      {1920, 1080, 37.9f, 37},                              // 37.9 truncates toward zero
+      {1920, 1080, -37.9f, -37},                            // ... on both sides
+      {1920, 1080, -112.0f, -112}, {1280, 720, 33.0f, 22},  // 33 * 720 / 1080 = 22
+      {1280, 720, 62.0f, 41},                               // 41.33
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.w << "x" << c.h << " v=" << c.v);

@@ -8,8 +8,8 @@
 namespace {
 
 TEST(DrawLog, FloatsReadBackExactly) {
-  const float values[] = {2.25f, 2.4107144f, 1845.75f, 0.1f, -0.0f, 1e-38f, 3.4028235e38f,
-                          72.32143f, 1.3333334f};
+  const float values[] = {2.25f,  2.4107144f,    1845.75f,  0.1f,      -0.0f,
+                          1e-38f, 3.4028235e38f, 72.32143f, 1.3333334f};
   for (float v : values) {
     SCOPED_TRACE(v);
     refhost::RecordedCall call{0, "x", {refhost::format_float(v)}};
@@ -25,7 +25,8 @@ TEST(DrawLog, TextsAreQuotedUtf8) {
   EXPECT_EQ(refhost::format_text(std::u16string_view(u"$-250")), "\"$-250\"");
   EXPECT_EQ(refhost::format_text(std::u16string_view(u"say \"hi\"\\\n")),
             "\"say \\\"hi\\\"\\\\\\n\"");
-  EXPECT_EQ(refhost::format_text(std::u16string_view(u"caf\u00e9 \u20ac")), "\"caf\xc3\xa9 \xe2\x82\xac\"");
+  EXPECT_EQ(refhost::format_text(std::u16string_view(u"caf\u00e9 \u20ac")),
+            "\"caf\xc3\xa9 \xe2\x82\xac\"");
   EXPECT_EQ(refhost::format_text(std::u16string_view(u"\U0001F600")), "\"\xf0\x9f\x98\x80\"");
   // A lone surrogate or a control character cannot be UTF-8: it is escaped.
   const char16_t lone[] = {0xD800, 0x0001, 0};

@@ -1,0 +1,79 @@
+#include "frame_loop.h"
+
+#include <vector>
+
+#include "draw_log.h"
+
+namespace refhost {
+
+namespace {
+
+constexpr HostSite kFrameCalls[] = {HostSite::FrameStep,    HostSite::HudDraw,
+                                    HostSite::FrameDraw,    HostSite::RadarUpdateA,
+                                    HostSite::RadarUpdateB, HostSite::RadarPatch};
+
+void advance_clock(HostImage& image, const Scenario& scenario, int frame) {
+  if (image.symbol(HostId::HostTime_NowMs) == nullptr) return;  // an unknown build has no clock
+  image.set<std::int32_t>("HostTime.NowMs", scenario.clock_start_ms + frame * scenario.frame_ms);
+  image.set<float>("HostTime.Step", static_cast<float>(scenario.frame_ms) / 20.0f);
+  image.set<std::uint8_t>(
+      "HostTime.FrameCounter",
+      static_cast<std::uint8_t>(image.get<std::uint8_t>("HostTime.FrameCounter") + 1));
+}
+
+// Compares the image around the calls, so that only what they wrote counts.
+struct WriteCounter {
+  WriteCounter(const HostImage& watched, bool on) : image(watched), enabled(on) {}
+  void before() {
+    if (enabled) copy.assign(image.at(HostImage::kFirst), image.at(HostImage::kEnd));
+  }
+  void after() {
+    if (!enabled) return;
+    const std::uint8_t* now = image.at(HostImage::kFirst);
+    for (std::size_t k = 0; k < copy.size(); ++k) changed += copy[k] != now[k];
+  }
+  const HostImage& image;
+  bool enabled;
+  std::vector<std::uint8_t> copy;
+  std::size_t changed = 0;
+};
+
+}  // namespace
+
+void set_up(HostImage& image, const Scenario& scenario) {
+  image.set<std::int32_t>("HostScreen.Width", scenario.width);
+  image.set<std::int32_t>("HostScreen.Height", scenario.height);
+  if (image.symbol(HostId::HostTime_NowMs) != nullptr) {
+    image.set<std::int32_t>("HostTime.NowMs", scenario.clock_start_ms);
+    image.set<float>("HostTime.Step", static_cast<float>(scenario.frame_ms) / 20.0f);
+    image.set<float>("HostTime.Scale", 1.0f);
+    image.set<std::uint8_t>("HostMenu.ShowHud", 1);
+  }
+  apply_step(image, scenario.start);
+}
+
+std::size_t play(HostImage& image, const Scenario& scenario, int frames, bool count_writes) {
+  DrawLog& log = draw_log();
+  WriteCounter counter(image, count_writes);
+  log.set_frame(0);
+  counter.before();
+  image.run_site_routine(HostSite::RendererStart);
+  counter.after();
+  for (int frame = 1; frame <= frames; ++frame) {
+    log.set_frame(frame);
+    if (auto step = scenario.at.find(frame); step != scenario.at.end()) {
+      apply_step(image, step->second);
+    }
+    advance_clock(image, scenario, frame);
+    counter.before();
+    for (HostSite site : kFrameCalls) image.run_site_routine(site);
+    counter.after();
+  }
+  log.set_frame(frames + 1);
+  counter.before();
+  image.run_site_routine(HostSite::RendererStop);
+  counter.after();
+  return counter.changed;
+}
+
+}  // namespace refhost

@@ -1,0 +1,11 @@
+#include <stdexcept>
+
+#include "game_folder.h"
+
+namespace refhost {
+
+void use_game_folder(const std::string&) {
+  throw std::runtime_error("under Windows the game folder is refhost.exe's own folder");
+}
+
+}  // namespace refhost

@@ -1,0 +1,14 @@
+#pragma once
+// Loading the plug-in binary the way the game's loader would.
+#include <string>
+
+namespace refhost {
+
+// Maps the plug-in, which runs its static initialisers; null on failure with
+// the reason in `error`.
+void* load_plugin(const std::string& path, std::string& error);
+
+// Unmaps it, which runs its exit handlers.
+void unload_plugin(void* plugin);
+
+}  // namespace refhost

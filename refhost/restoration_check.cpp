@@ -1,0 +1,76 @@
+#include "restoration_check.h"
+
+#include <cstdio>
+
+#include "draw_log.h"
+
+namespace refhost {
+
+namespace {
+
+struct Patchable {
+  HostId routine;
+  std::uint32_t bytes;
+};
+
+// Returns at entry (4 bytes) and jumps at entry (5 bytes) are not undone.
+constexpr Patchable kPatchable[] = {
+    {HostId::HostHud_DrawPlayerInfo, 4}, {HostId::HostHud_DrawTimers, 4},
+    {HostId::HostHud_DrawMessages, 4},   {HostId::HostRadar_DrawTile, 5},
+    {HostId::HostRadar_DrawMask, 5},     {HostId::HostRadar_DrawBlips, 5},
+};
+
+bool may_differ(const HostImage& image, std::uint32_t address) {
+  for (const Patchable& p : kPatchable) {
+    const std::uint32_t entry = image.symbol_address(p.routine);
+    if (address >= entry && address < entry + p.bytes) return true;
+  }
+  return false;
+}
+
+std::string hex(std::uint32_t address) {
+  char text[16];
+  std::snprintf(text, sizeof(text), "0x%06X", address);
+  return text;
+}
+
+}  // namespace
+
+CodeSnapshot::CodeSnapshot(const HostImage& image)
+    : code(image.at(HostImage::kFirst), image.at(HostImage::kCodeEnd)) {}
+
+std::string check_restored(const CodeSnapshot& before, const HostImage& image) {
+  for (std::size_t k = 0; k < static_cast<std::size_t>(HostSite::Count); ++k) {
+    const std::uint8_t* site = image.site(static_cast<HostSite>(k));
+    const std::uint32_t address = kHostSiteAddress[k][host_build_index(image.version())];
+    for (std::uint32_t b = 0; b < 5; ++b) {
+      if (site[b] != before.code[address + b - HostImage::kFirst]) {
+        return std::string(kHostSiteNames[k]) + " at " + hex(address) + " was not restored";
+      }
+    }
+  }
+  for (std::uint32_t a = HostImage::kFirst; a < HostImage::kCodeEnd; ++a) {
+    if (*image.at(a) != before.code[a - HostImage::kFirst] && !may_differ(image, a)) {
+      return "host code at " + hex(a) + " was left changed";
+    }
+  }
+  return "";
+}
+
+std::string check_inert(const CodeSnapshot& before, const HostImage& image,
+                        std::size_t bytes_written) {
+  for (std::uint32_t a = HostImage::kFirst; a < HostImage::kCodeEnd; ++a) {
+    if (*image.at(a) != before.code[a - HostImage::kFirst]) {
+      return "an unknown build's code at " + hex(a) + " was changed";
+    }
+  }
+  if (bytes_written != 0) {
+    return "the plug-in wrote " + std::to_string(bytes_written) + " bytes of an unknown build";
+  }
+  if (!draw_log().calls().empty()) {
+    return "the plug-in called " + draw_log().calls().front().name + " in an unknown build";
+  }
+  return "";
+}
+
+}  // namespace refhost

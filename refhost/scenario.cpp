@@ -1,0 +1,176 @@
+#include "scenario.h"
+
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <type_traits>
+
+#include "keyboard.h"
+
+namespace refhost {
+
+namespace {
+
+using nlohmann::json;
+
+std::u16string utf16(const std::string& utf8) {
+  std::u16string out;
+  for (std::size_t k = 0; k < utf8.size();) {
+    const unsigned char c = static_cast<unsigned char>(utf8[k]);
+    char32_t code = c;
+    std::size_t extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
+    if (extra) code = c & (0x3F >> extra);
+    for (std::size_t n = 1; n <= extra && k + n < utf8.size(); ++n) {
+      code = (code << 6) | (static_cast<unsigned char>(utf8[k + n]) & 0x3F);
+    }
+    k += extra + 1;
+    if (code >= 0x10000) {
+      out += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
+      out += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+    } else {
+      out += static_cast<char16_t>(code);
+    }
+  }
+  return out;
+}
+
+template <typename T>
+void set_scalar(HostImage& image, const std::string& name, const json& value, std::size_t offset) {
+  if (!value.is_number() && !value.is_boolean()) {
+    throw std::runtime_error(name + ": expected a number");
+  }
+  T v{};
+  if constexpr (std::is_floating_point_v<T>) {
+    v = value.get<T>();
+  } else {
+    v = static_cast<T>(value.is_boolean() ? value.get<bool>() : value.get<long long>());
+  }
+  image.set<T>(name, v, offset);
+}
+
+template <typename T>
+void set_array(HostImage& image, const std::string& name, const json& value) {
+  if constexpr (std::is_same_v<T, char16_t>) {
+    if (value.is_string()) {
+      const std::u16string text = utf16(value.get<std::string>()) + u'\0';
+      for (std::size_t k = 0; k < text.size(); ++k) image.set<char16_t>(name, text[k], 2 * k);
+      return;
+    }
+  }
+  if (!value.is_array()) throw std::runtime_error(name + ": expected a list");
+  for (std::size_t k = 0; k < value.size(); ++k) {
+    if constexpr (std::is_same_v<T, char16_t>) {
+      image.set<char16_t>(name, static_cast<char16_t>(value[k].get<int>()), 2 * k);
+    } else {
+      set_scalar<T>(image, name, value[k], sizeof(T) * k);
+    }
+  }
+}
+
+using Setter = void (*)(HostImage&, const std::string&, const json&);
+
+struct Settable {
+  const char* name;
+  Setter setter;
+};
+
+// Scalars whose type is a pointer are the host's own business: a scenario
+// cannot name host memory.
+template <typename T>
+void set_value(HostImage& image, const std::string& name, const json& value) {
+  if constexpr (std::is_pointer_v<T>) {
+    (void)image;
+    (void)value;
+    throw std::runtime_error(name + ": a host pointer cannot be set from a scenario");
+  } else {
+    set_scalar<T>(image, name, value, 0);
+  }
+}
+
+const Settable kSettable[] = {
+#define HOST_VALUE(family, name, type, form, a, b, c) {#family "." #name, &set_value<type>},
+#define HOST_ARRAY(family, name, type, count, form, a, b, c) {#family "." #name, &set_array<type>},
+#define HOST_ROUTINE(family, name, conv, result, params, args, form, a, b, c)
+#include "runtime/host_symbols.inc"
+#undef HOST_VALUE
+#undef HOST_ARRAY
+#undef HOST_ROUTINE
+};
+
+ScenarioStep parse_step(const json& node, const std::string& where) {
+  ScenarioStep step;
+  if (!node.is_object()) throw std::runtime_error(where + ": expected an object");
+  for (const auto& [key, value] : node.items()) {
+    if (key == "set") {
+      if (!value.is_object()) throw std::runtime_error(where + ".set: expected an object");
+      step.set = value;
+    } else if (key == "keys") {
+      if (!value.is_object()) throw std::runtime_error(where + ".keys: expected an object");
+      for (const auto& [code, held] : value.items()) {
+        step.keys[std::stoi(code)] = held.get<bool>();
+      }
+    } else {
+      throw std::runtime_error(where + ": unknown entry \"" + key + "\"");
+    }
+  }
+  return step;
+}
+
+int get_int(const json& node, const char* key, int fallback) {
+  return node.contains(key) ? node.at(key).get<int>() : fallback;
+}
+
+}  // namespace
+
+void set_host_variable(HostImage& image, const std::string& name, const json& value) {
+  for (const Settable& s : kSettable) {
+    if (name != s.name) continue;
+    // An executable the plug-in does not know has no per-build variables.
+    if (image.symbol(name) != nullptr) s.setter(image, name, value);
+    return;
+  }
+  throw std::runtime_error("no host variable named " + name);
+}
+
+void apply_step(HostImage& image, const ScenarioStep& step) {
+  for (const auto& [name, value] : step.set.items()) set_host_variable(image, name, value);
+  for (const auto& [code, held] : step.keys) set_key(code, held);
+}
+
+Scenario Scenario::parse(const std::string& json_text) {
+  try {
+    const json root = json::parse(json_text);
+    Scenario sc;
+    if (root.contains("screen")) {
+      sc.width = get_int(root.at("screen"), "width", sc.width);
+      sc.height = get_int(root.at("screen"), "height", sc.height);
+    }
+    if (root.contains("clock")) {
+      sc.clock_start_ms = get_int(root.at("clock"), "start_ms", sc.clock_start_ms);
+      sc.frame_ms = get_int(root.at("clock"), "frame_ms", sc.frame_ms);
+    }
+    sc.frames = get_int(root, "frames", sc.frames);
+    if (root.contains("start")) sc.start = parse_step(root.at("start"), "start");
+    if (root.contains("at")) {
+      for (const auto& [frame, node] : root.at("at").items()) {
+        sc.at[std::stoi(frame)] = parse_step(node, "at." + frame);
+      }
+    }
+    return sc;
+  } catch (const json::exception& e) {
+    throw std::runtime_error(std::string("scenario: ") + e.what());
+  } catch (const std::logic_error& e) {
+    throw std::runtime_error(std::string("scenario: bad number: ") + e.what());
+  }
+}
+
+Scenario Scenario::load(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read scenario " + path);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return parse(text.str());
+}
+
+}  // namespace refhost

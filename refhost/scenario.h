@@ -1,0 +1,39 @@
+#pragma once
+// A scenario: the screen, host state and keys a run starts with, and what
+// changes at given frames. Read from JSON (see docs/scenario-format.md).
+#include <map>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "host_image.h"
+
+namespace refhost {
+
+struct ScenarioStep {
+  nlohmann::json set = nlohmann::json::object();  // host variables by name
+  std::map<int, bool> keys;                       // virtual-key code -> held
+};
+
+struct Scenario {
+  int width = 640;
+  int height = 480;
+  int clock_start_ms = 0;
+  int frame_ms = 20;  // host clock advance per frame; HostTime.Step = frame_ms / 20
+  int frames = 1;     // when the command line gives none
+  ScenarioStep start;
+  std::map<int, ScenarioStep> at;  // frame number -> changes before that frame
+
+  // Throws std::runtime_error naming what is wrong.
+  static Scenario parse(const std::string& json_text);
+  static Scenario load(const std::string& path);
+};
+
+// Writes one host variable by its address-map name from a JSON value: a
+// number for a scalar, a string for 16-bit text, a list for an array.
+// Throws std::runtime_error for an unknown name or a value that does not fit.
+void set_host_variable(HostImage& image, const std::string& name, const nlohmann::json& value);
+
+void apply_step(HostImage& image, const ScenarioStep& step);
+
+}  // namespace refhost
