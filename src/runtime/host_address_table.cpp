@@ -32,3 +32,24 @@ BoundAddress::BoundAddress(std::uint32_t a100, std::uint32_t a110, std::uint32_t
 #define HOST_ROUTINE(family, name, conv, result, params, args, form, a, b, c) \
   HOST_SLOT_##form(family, name, a, b, c)
 #include "runtime/host_symbols.inc"
+#undef HOST_VALUE
+#undef HOST_ARRAY
+#undef HOST_ROUTINE
+#undef HOST_SLOT_BOUND
+#undef HOST_SLOT_FIXED
+
+void* bound_address(HostId id) {
+  switch (id) {
+#define HOST_SLOT_BOUND(family, name) \
+  case HostId::family##_##name:       \
+    return HostAddressTable::family##_##name.address;
+#define HOST_SLOT_FIXED(family, name)
+#define HOST_VALUE(family, name, type, form, a, b, c) HOST_SLOT_##form(family, name)
+#define HOST_ARRAY(family, name, type, count, form, a, b, c) HOST_SLOT_##form(family, name)
+#define HOST_ROUTINE(family, name, conv, result, params, args, form, a, b, c) \
+  HOST_SLOT_##form(family, name)
+#include "runtime/host_symbols.inc"
+    default:
+      return nullptr;
+  }
+}

@@ -1,9 +1,8 @@
 #pragma once
 #include <cstdint>
 
-// One pointer slot per BOUND host symbol, filled at start-up with the address
-// of that symbol in the running build (or the null translation when the build
-// is not recognised). Declared in the order of the address map.
+#include "runtime/address_map.h"
+
 // Start-up runs binding first: its initialisers carry this priority, the
 // plug-in's other start-up steps the default one.
 inline constexpr int kBindingPriority = 1000;
@@ -15,6 +14,9 @@ struct BoundAddress {
   void* const address;
 };
 
+// One pointer slot per BOUND host symbol, filled at start-up with the address
+// of that symbol in the running build (or the null translation when the build
+// is not recognised). Declared in the order of the address map.
 struct HostAddressTable {
 #define HOST_SLOT_BOUND(family, name) static const BoundAddress family##_##name;
 #define HOST_SLOT_FIXED(family, name)
@@ -29,3 +31,6 @@ struct HostAddressTable {
 #undef HOST_SLOT_BOUND
 #undef HOST_SLOT_FIXED
 };
+
+// The bound address of a BOUND symbol by its id; null for a FIXED one.
+void* bound_address(HostId id);
