@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "services/player.h"
 #include "services/textures.h"
 
 namespace refhost {
@@ -19,6 +20,7 @@ void register_all() {
   done = true;
   register_text_services();
   register_texture_services();
+  register_player_services();
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <type_traits>
 
+#include "host_records.h"
 #include "keyboard.h"
 
 namespace refhost {
@@ -130,7 +131,8 @@ void set_host_variable(HostImage& image, const std::string& name, const json& va
     if (image.symbol(name) != nullptr) s.setter(image, name, value);
     return;
   }
-  throw std::runtime_error("no host variable named " + name);
+  if (set_record_field(image, name, value)) return;
+  throw std::runtime_error("no host variable or record field named " + name);
 }
 
 void apply_step(HostImage& image, const ScenarioStep& step) {

@@ -1,0 +1,208 @@
+#include "host_records.h"
+
+#include <cstring>
+#include <stdexcept>
+#include <string_view>
+
+#include "services/player.h"
+
+namespace refhost {
+
+namespace {
+
+using nlohmann::json;
+
+enum class Kind { I32, U32, U16, U8, F32, Text8, Text16, Colour, Presence };
+
+// Where a record lives: a player record, or a host variable of the image.
+enum class Base { Character, Vehicle, Pad, WeaponInfo, Variable };
+
+struct Field {
+  const char* record;  // name before the field, without its index
+  const char* field;   // field name, without its index
+  Base base;
+  const char* variable;  // Base::Variable: the host variable holding the table
+  std::size_t offset;    // of the first element
+  std::size_t stride;    // between indexed elements (records or fields)
+  int count;             // elements an index may choose; 1 for no index
+  Kind kind;
+  std::size_t capacity;  // texts: characters including the terminator
+};
+
+// Offsets are the host's, as the elements read them.
+constexpr Field kFields[] = {
+    {"Character", "Present", Base::Character, nullptr, 0, 0, 1, Kind::Presence, 0},
+    {"Character", "WeaponType", Base::Character, nullptr, 1032, 24, 10, Kind::I32, 0},
+    {"Character", "WeaponClip", Base::Character, nullptr, 1040, 24, 10, Kind::I32, 0},
+    {"Character", "WeaponTotal", Base::Character, nullptr, 1044, 24, 10, Kind::I32, 0},
+    {"Character", "CurrentSlot", Base::Character, nullptr, 1284, 0, 1, Kind::U8, 0},
+    {"Character", "Byte940", Base::Character, nullptr, 940, 0, 1, Kind::U8, 0},
+    {"Vehicle", "Present", Base::Vehicle, nullptr, 0, 0, 1, Kind::Presence, 0},
+    {"Vehicle", "Station", Base::Vehicle, nullptr, 572, 0, 1, Kind::U8, 0},
+    {"Pad", "Word24", Base::Pad, nullptr, 24, player::kPadBytes, player::kPads, Kind::U16, 0},
+    {"Pad", "Word66", Base::Pad, nullptr, 66, player::kPadBytes, player::kPads, Kind::U16, 0},
+    {"WeaponInfo", "ClipSize", Base::WeaponInfo, nullptr, 0, player::kWeaponInfoBytes,
+     player::kWeaponTypes, Kind::I32, 0},
+    {"OnscreenTimer.Timer", "Description", Base::Variable, "HostOnscreenTimer.Entries", 0, 0, 1,
+     Kind::Text8, 10},
+    {"OnscreenTimer.Timer", "Text", Base::Variable, "HostOnscreenTimer.Entries", 10, 0, 1,
+     Kind::Text8, 42},
+    {"OnscreenTimer.Timer", "Active", Base::Variable, "HostOnscreenTimer.Entries", 52, 0, 1,
+     Kind::U8, 0},
+    {"OnscreenTimer.Counter", "Description", Base::Variable, "HostOnscreenTimer.Entries", 60, 60, 3,
+     Kind::Text8, 10},
+    {"OnscreenTimer.Counter", "Kind", Base::Variable, "HostOnscreenTimer.Entries", 70, 60, 3,
+     Kind::U16, 0},
+    {"OnscreenTimer.Counter", "Value", Base::Variable, "HostOnscreenTimer.Entries", 72, 60, 3,
+     Kind::Text8, 42},
+    {"OnscreenTimer.Counter", "Active", Base::Variable, "HostOnscreenTimer.Entries", 114, 60, 3,
+     Kind::U8, 0},
+    {"ScriptText", "Colour", Base::Variable, "HostScriptText.Lines", 8, 244, 48, Kind::Colour, 0},
+    {"ScriptText", "SwitchA", Base::Variable, "HostScriptText.Lines", 12, 244, 48, Kind::U8, 0},
+    {"ScriptText", "SwitchC", Base::Variable, "HostScriptText.Lines", 13, 244, 48, Kind::U8, 0},
+    {"ScriptText", "SwitchD", Base::Variable, "HostScriptText.Lines", 14, 244, 48, Kind::U8, 0},
+    {"ScriptText", "SwitchE", Base::Variable, "HostScriptText.Lines", 15, 244, 48, Kind::U8, 0},
+    {"ScriptText", "LineWidth", Base::Variable, "HostScriptText.Lines", 20, 244, 48, Kind::F32, 0},
+    {"ScriptText", "BoxColour", Base::Variable, "HostScriptText.Lines", 24, 244, 48, Kind::Colour,
+     0},
+    {"ScriptText", "SwitchF", Base::Variable, "HostScriptText.Lines", 28, 244, 48, Kind::U8, 0},
+    {"ScriptText", "SwitchB", Base::Variable, "HostScriptText.Lines", 30, 244, 48, Kind::U8, 0},
+    {"ScriptText", "Font", Base::Variable, "HostScriptText.Lines", 32, 244, 48, Kind::U16, 0},
+    {"ScriptText", "GeometryA", Base::Variable, "HostScriptText.Lines", 36, 244, 48, Kind::F32, 0},
+    {"ScriptText", "GeometryB", Base::Variable, "HostScriptText.Lines", 40, 244, 48, Kind::F32, 0},
+    {"ScriptText", "Text", Base::Variable, "HostScriptText.Lines", 44, 244, 48, Kind::Text16, 100},
+    {"Blip", "ColourIndex", Base::Variable, "HostRadar.Blips", 0, 56, 32, Kind::U32, 0},
+    {"Blip", "Type", Base::Variable, "HostRadar.Blips", 4, 56, 32, Kind::U32, 0},
+    {"Blip", "Handle", Base::Variable, "HostRadar.Blips", 8, 56, 32, Kind::I32, 0},
+    {"Blip", "X", Base::Variable, "HostRadar.Blips", 24, 56, 32, Kind::F32, 0},
+    {"Blip", "Y", Base::Variable, "HostRadar.Blips", 28, 56, 32, Kind::F32, 0},
+    {"Blip", "Z", Base::Variable, "HostRadar.Blips", 32, 56, 32, Kind::F32, 0},
+    {"Blip", "Dim", Base::Variable, "HostRadar.Blips", 38, 56, 32, Kind::U8, 0},
+    {"Blip", "InUse", Base::Variable, "HostRadar.Blips", 39, 56, 32, Kind::U8, 0},
+    {"Blip", "ShortRange", Base::Variable, "HostRadar.Blips", 40, 56, 32, Kind::U32, 0},
+    {"Blip", "MarkSize", Base::Variable, "HostRadar.Blips", 48, 56, 32, Kind::U16, 0},
+    {"Blip", "Display", Base::Variable, "HostRadar.Blips", 50, 56, 32, Kind::U16, 0},
+    {"Blip", "Sprite", Base::Variable, "HostRadar.Blips", 52, 56, 32, Kind::U16, 0},
+};
+
+struct ParsedName {
+  std::string record;
+  std::string field;
+  int index = -1;  // -1: no index given
+};
+
+// Splits "A.B[2].C" or "A.C[2]" into record, field and the one index.
+bool parse_name(const std::string& name, ParsedName& out) {
+  const std::size_t dot = name.rfind('.');
+  if (dot == std::string::npos) return false;
+  std::string head = name.substr(0, dot);
+  std::string tail = name.substr(dot + 1);
+  for (std::string* part : {&head, &tail}) {
+    const std::size_t open = part->find('[');
+    if (open == std::string::npos) continue;
+    const std::size_t close = part->find(']', open);
+    if (close != part->size() - 1 || out.index >= 0) return false;
+    out.index = std::stoi(part->substr(open + 1, close - open - 1));
+    part->erase(open);
+  }
+  out.record = head;
+  out.field = tail;
+  return true;
+}
+
+std::uint8_t* base_of(HostImage& image, const Field& f) {
+  switch (f.base) {
+    case Base::Character:
+      return player::character();
+    case Base::Vehicle:
+      return player::vehicle();
+    case Base::Pad:
+      return player::pad(0);
+    case Base::WeaponInfo:
+      return player::weapon_info(0);
+    case Base::Variable:
+      return image.symbol(f.variable);
+  }
+  return nullptr;
+}
+
+double number(const std::string& name, const json& value) {
+  if (value.is_boolean()) return value.get<bool>() ? 1 : 0;
+  if (!value.is_number()) throw std::runtime_error(name + ": expected a number");
+  return value.get<double>();
+}
+
+void write_text8(std::uint8_t* at, const std::string& name, const json& value, std::size_t cap) {
+  if (!value.is_string()) throw std::runtime_error(name + ": expected a text");
+  const std::string text = value.get<std::string>();
+  if (text.size() + 1 > cap) throw std::runtime_error(name + ": text longer than the field");
+  std::memcpy(at, text.c_str(), text.size() + 1);
+}
+
+void write_text16(std::uint8_t* at, const std::string& name, const json& value, std::size_t cap) {
+  if (!value.is_string()) throw std::runtime_error(name + ": expected a text");
+  const std::string text = value.get<std::string>();  // ASCII and Latin-1 are enough here
+  if (text.size() + 1 > cap) throw std::runtime_error(name + ": text longer than the field");
+  for (std::size_t k = 0; k <= text.size(); ++k) {
+    const char16_t c = k < text.size() ? static_cast<unsigned char>(text[k]) : 0;
+    std::memcpy(at + 2 * k, &c, 2);
+  }
+}
+
+template <typename T>
+void write_number(std::uint8_t* at, const std::string& name, const json& value) {
+  const T v = static_cast<T>(number(name, value));
+  std::memcpy(at, &v, sizeof(T));
+}
+
+void write(std::uint8_t* at, const Field& f, const std::string& name, const json& value) {
+  switch (f.kind) {
+    case Kind::I32:
+      return write_number<std::int32_t>(at, name, value);
+    case Kind::U32:
+      return write_number<std::uint32_t>(at, name, value);
+    case Kind::U16:
+      return write_number<std::uint16_t>(at, name, value);
+    case Kind::U8:
+      return write_number<std::uint8_t>(at, name, value);
+    case Kind::F32:
+      return write_number<float>(at, name, value);
+    case Kind::Text8:
+      return write_text8(at, name, value, f.capacity);
+    case Kind::Text16:
+      return write_text16(at, name, value, f.capacity);
+    case Kind::Colour:
+      if (!value.is_array() || value.size() != 4) {
+        throw std::runtime_error(name + ": expected [r, g, b, a]");
+      }
+      for (std::size_t k = 0; k < 4; ++k) write_number<std::uint8_t>(at + k, name, value[k]);
+      return;
+    case Kind::Presence: {
+      const bool present = number(name, value) != 0;
+      if (f.base == Base::Character) player::set_character_present(present);
+      if (f.base == Base::Vehicle) player::set_vehicle_present(present);
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+bool set_record_field(HostImage& image, const std::string& name, const json& value) {
+  ParsedName parsed;
+  if (!parse_name(name, parsed)) return false;
+  for (const Field& f : kFields) {
+    if (parsed.record != f.record || parsed.field != f.field) continue;
+    const int index = parsed.index < 0 ? 0 : parsed.index;
+    if (index >= f.count || (parsed.index >= 0 && f.count == 1)) {
+      throw std::runtime_error(name + ": index out of range");
+    }
+    std::uint8_t* base = base_of(image, f);
+    if (base == nullptr) return true;  // a table of a build that has none
+    write(base + f.offset + static_cast<std::size_t>(index) * f.stride, f, name, value);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace refhost
