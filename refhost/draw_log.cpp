@@ -70,11 +70,13 @@ std::string format_text(std::string_view text) {
   return out + "\"";
 }
 
-std::string RecordedCall::line() const {
-  std::string out = std::to_string(frame) + " " + name;
+std::string RecordedCall::text() const {
+  std::string out = name;
   for (const std::string& arg : args) out += " " + arg;
   return out;
 }
+
+std::string RecordedCall::line() const { return std::to_string(frame) + " " + text(); }
 
 float RecordedCall::float_arg(std::size_t index) const {
   const std::string& arg = args.at(index);
@@ -135,6 +137,12 @@ std::vector<RecordedCall> DrawLog::named(std::string_view name) const {
   for (const RecordedCall& c : calls_) {
     if (c.name == name) out.push_back(c);
   }
+  return out;
+}
+
+std::vector<std::string> DrawLog::texts() const {
+  std::vector<std::string> out;
+  for (const RecordedCall& c : calls_) out.push_back(c.text());
   return out;
 }
 

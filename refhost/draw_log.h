@@ -18,6 +18,7 @@ struct RecordedCall {
   std::vector<std::string> args;
 
   std::string line() const;
+  std::string text() const;  // the line without its frame number
   // Arguments read back; the test fails loudly through std::invalid_argument
   // when the argument is not of that kind.
   float float_arg(std::size_t index) const;
@@ -44,6 +45,8 @@ class DrawLog {
   const std::vector<RecordedCall>& calls() const { return calls_; }
   // Calls with this name, in order.
   std::vector<RecordedCall> named(std::string_view name) const;
+  // Every call as its line without the frame number.
+  std::vector<std::string> texts() const;
   void print(std::ostream& out) const;
 
  private:

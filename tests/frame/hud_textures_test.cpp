@@ -56,14 +56,7 @@ void EmptyAllHolders() {
 }
 
 // The recorded calls without their frame numbers.
-std::vector<std::string> Lines() {
-  std::vector<std::string> out;
-  for (const refhost::RecordedCall& call : refhost::draw_log().calls()) {
-    const std::string line = call.line();
-    out.push_back(line.substr(line.find(' ') + 1));
-  }
-  return out;
-}
+std::vector<std::string> Lines() { return refhost::draw_log().texts(); }
 
 std::vector<std::string> Read(const std::string& file) {
   return {R"(HostStream.Open 2 1 "slate_pane_morrowfen\\)" + file + "\"",

@@ -18,14 +18,7 @@ namespace {
 
 namespace textures = refhost::textures;
 
-std::vector<std::string> Lines() {
-  std::vector<std::string> out;
-  for (const refhost::RecordedCall& call : refhost::draw_log().calls()) {
-    const std::string line = call.line();
-    out.push_back(line.substr(line.find(' ') + 1));
-  }
-  return out;
-}
+std::vector<std::string> Lines() { return refhost::draw_log().texts(); }
 
 std::uint32_t Handle(void* texture) {
   return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(texture));
