@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "services/player.h"
+#include "text_encoding.h"
 
 namespace refhost {
 
@@ -141,12 +142,9 @@ void write_text8(std::uint8_t* at, const std::string& name, const json& value, s
 
 void write_text16(std::uint8_t* at, const std::string& name, const json& value, std::size_t cap) {
   if (!value.is_string()) throw std::runtime_error(name + ": expected a text");
-  const std::string text = value.get<std::string>();  // ASCII and Latin-1 are enough here
-  if (text.size() + 1 > cap) throw std::runtime_error(name + ": text longer than the field");
-  for (std::size_t k = 0; k <= text.size(); ++k) {
-    const char16_t c = k < text.size() ? static_cast<unsigned char>(text[k]) : 0;
-    std::memcpy(at + 2 * k, &c, 2);
-  }
+  const std::u16string text = utf16_from_utf8(value.get<std::string>()) + u'\0';
+  if (text.size() > cap) throw std::runtime_error(name + ": text longer than the field");
+  std::memcpy(at, text.data(), 2 * text.size());
 }
 
 template <typename T>

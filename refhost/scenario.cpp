@@ -8,33 +8,13 @@
 
 #include "host_records.h"
 #include "keyboard.h"
+#include "text_encoding.h"
 
 namespace refhost {
 
 namespace {
 
 using nlohmann::json;
-
-std::u16string utf16(const std::string& utf8) {
-  std::u16string out;
-  for (std::size_t k = 0; k < utf8.size();) {
-    const unsigned char c = static_cast<unsigned char>(utf8[k]);
-    char32_t code = c;
-    std::size_t extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-    if (extra) code = c & (0x3F >> extra);
-    for (std::size_t n = 1; n <= extra && k + n < utf8.size(); ++n) {
-      code = (code << 6) | (static_cast<unsigned char>(utf8[k + n]) & 0x3F);
-    }
-    k += extra + 1;
-    if (code >= 0x10000) {
-      out += static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
-      out += static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
-    } else {
-      out += static_cast<char16_t>(code);
-    }
-  }
-  return out;
-}
 
 template <typename T>
 void set_scalar(HostImage& image, const std::string& name, const json& value, std::size_t offset) {
@@ -54,7 +34,7 @@ template <typename T>
 void set_array(HostImage& image, const std::string& name, const json& value) {
   if constexpr (std::is_same_v<T, char16_t>) {
     if (value.is_string()) {
-      const std::u16string text = utf16(value.get<std::string>()) + u'\0';
+      const std::u16string text = utf16_from_utf8(value.get<std::string>()) + u'\0';
       for (std::size_t k = 0; k < text.size(); ++k) image.set<char16_t>(name, text[k], 2 * k);
       return;
     }

@@ -34,49 +34,23 @@ HOST_CDECL void set_scale(float x, float y) {
   text_style().scale_y = y;
 }
 
-HOST_CDECL void set_colour(const Rgba* colour) {
-  log_colour(log_call(HostId::HostText_SetColour), colour);
-  if (colour) text_style().colour = *colour;
+// Each style setter records its call and keeps the value for later prints.
+template <HostId Id, Rgba TextStyle::*Field>
+HOST_CDECL void set_style_colour(const Rgba* colour) {
+  log_colour(log_call(Id), colour);
+  if (colour) text_style().*Field = *colour;
 }
 
-HOST_CDECL void set_shadow_colour(const Rgba* colour) {
-  log_colour(log_call(HostId::HostText_SetShadowColour), colour);
-  if (colour) text_style().shadow_colour = *colour;
+template <HostId Id, int TextStyle::*Field>
+HOST_CDECL void set_style_int(int value) {
+  log_call(Id).i(value);
+  text_style().*Field = value;
 }
 
-HOST_CDECL void set_box_colour(const Rgba* colour) {
-  log_colour(log_call(HostId::HostText_SetBoxColour), colour);
-  if (colour) text_style().box_colour = *colour;
-}
-
-HOST_CDECL void set_shadow_size(int size) {
-  log_call(HostId::HostText_SetShadowSize).i(size);
-  text_style().shadow_size = size;
-}
-
-HOST_CDECL void set_font(int font) {
-  log_call(HostId::HostText_SetFont).i(font);
-  text_style().font = font;
-}
-
-HOST_CDECL void set_wrap_x(float x) {
-  log_call(HostId::HostText_SetWrapX).f(x);
-  text_style().wrap_x = x;
-}
-
-HOST_CDECL void set_line_width(float width) {
-  log_call(HostId::HostText_SetLineWidth).f(width);
-  text_style().line_width = width;
-}
-
-HOST_CDECL void set_fade_alpha(float alpha) {
-  log_call(HostId::HostText_SetFadeAlpha).f(alpha);
-  text_style().fade_alpha = alpha;
-}
-
-HOST_CDECL void set_mode_i(int mode) {
-  log_call(HostId::HostText_SetModeI).i(mode);
-  text_style().mode_i = mode;
+template <HostId Id, float TextStyle::*Field>
+HOST_CDECL void set_style_float(float value) {
+  log_call(Id).f(value);
+  text_style().*Field = value;
 }
 
 // The switches only matter to the host's renderer; centring and alignment are
@@ -121,15 +95,23 @@ HOST_CDECL const char16_t* lookup(const char* key) {
 void register_text_services() {
   implement<HostId::HostColour_Make>(colour_make);
   implement<HostId::HostText_SetScale>(set_scale);
-  implement<HostId::HostText_SetColour>(set_colour);
-  implement<HostId::HostText_SetShadowSize>(set_shadow_size);
-  implement<HostId::HostText_SetShadowColour>(set_shadow_colour);
-  implement<HostId::HostText_SetFont>(set_font);
-  implement<HostId::HostText_SetWrapX>(set_wrap_x);
-  implement<HostId::HostText_SetLineWidth>(set_line_width);
-  implement<HostId::HostText_SetBoxColour>(set_box_colour);
-  implement<HostId::HostText_SetFadeAlpha>(set_fade_alpha);
-  implement<HostId::HostText_SetModeI>(set_mode_i);
+  implement<HostId::HostText_SetColour>(
+      set_style_colour<HostId::HostText_SetColour, &TextStyle::colour>);
+  implement<HostId::HostText_SetShadowSize>(
+      set_style_int<HostId::HostText_SetShadowSize, &TextStyle::shadow_size>);
+  implement<HostId::HostText_SetShadowColour>(
+      set_style_colour<HostId::HostText_SetShadowColour, &TextStyle::shadow_colour>);
+  implement<HostId::HostText_SetFont>(set_style_int<HostId::HostText_SetFont, &TextStyle::font>);
+  implement<HostId::HostText_SetWrapX>(
+      set_style_float<HostId::HostText_SetWrapX, &TextStyle::wrap_x>);
+  implement<HostId::HostText_SetLineWidth>(
+      set_style_float<HostId::HostText_SetLineWidth, &TextStyle::line_width>);
+  implement<HostId::HostText_SetBoxColour>(
+      set_style_colour<HostId::HostText_SetBoxColour, &TextStyle::box_colour>);
+  implement<HostId::HostText_SetFadeAlpha>(
+      set_style_float<HostId::HostText_SetFadeAlpha, &TextStyle::fade_alpha>);
+  implement<HostId::HostText_SetModeI>(
+      set_style_int<HostId::HostText_SetModeI, &TextStyle::mode_i>);
   implement<HostId::HostText_CentreOn>(text_switch<HostId::HostText_CentreOn>);
   implement<HostId::HostText_CentreOff>(text_switch<HostId::HostText_CentreOff>);
   implement<HostId::HostText_ModeA>(text_switch<HostId::HostText_ModeA>);
