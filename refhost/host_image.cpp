@@ -44,6 +44,8 @@ void HostImage::rewrite_code() {
   image_memory::seal_code(block_, kCodeEnd - kFirst);
 }
 
+void HostImage::clear_data() { std::memset(at(kCodeEnd), 0, kEnd - kCodeEnd); }
+
 void HostImage::write_code() {
   write_probe(version_);
   for (int extra : extra_probes_) write_probe(extra);

@@ -30,6 +30,8 @@ class HostImage {
 
   // Writes every routine of the image afresh, undoing patches.
   void rewrite_code();
+  // Sets every host variable to zero.
+  void clear_data();
 
   int version() const { return version_; }
   // The module handle of the host executable.

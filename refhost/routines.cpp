@@ -3,6 +3,7 @@
 #include <array>
 
 #include "services/player.h"
+#include "services/render.h"
 #include "services/textures.h"
 
 namespace refhost {
@@ -21,6 +22,7 @@ void register_all() {
   register_text_services();
   register_texture_services();
   register_player_services();
+  register_render_services();
 }
 
 }  // namespace

@@ -305,6 +305,16 @@ DrawLog& log_texture(DrawLog& log, std::uint32_t handle) {
   return log_words(log, texture_words(handle));
 }
 
+DrawLog& log_raster(DrawLog& log, std::uint32_t raster) {
+  if (raster == 0) return log.text(static_cast<const char*>(nullptr));
+  // Rasters are numbered afresh after a reset: the newest texture is the live one.
+  const std::deque<Texture>& all = store().textures;
+  for (auto t = all.rbegin(); t != all.rend(); ++t) {
+    if (t->record->raster == raster) return log_words(log, label(t->name, t->live));
+  }
+  return log_words(log, std::string("(unknown)"));
+}
+
 DrawLog& log_dictionary(DrawLog& log, const void* dictionary) {
   return log_words(log, dictionary_words(dictionary));
 }

@@ -62,6 +62,9 @@ void* create_file_dictionary(std::string_view name, const std::vector<txd::Textu
 // For the sprite holders: the texture of this name in the current dictionary, or 0.
 std::uint32_t find_in_current(const char* name);
 DrawLog& log_texture(DrawLog& log, std::uint32_t handle);
+// A raster as the texture it belongs to: its name, "(unknown)" for a number no
+// texture carries, null for 0.
+DrawLog& log_raster(DrawLog& log, std::uint32_t raster);
 DrawLog& log_dictionary(DrawLog& log, const void* dictionary);
 
 }  // namespace textures

@@ -2,7 +2,7 @@
 
 #include "runtime/host_address.h"
 #include "runtime/injector/hooking.h"
-#include "runtime/os.h"
+#include "runtime/keys.h"
 #include "settings/hud_settings.h"
 #include "settings/load_hud_settings.h"
 
@@ -109,5 +109,5 @@ HudEvent& FrameStepEvent() {
 void SettingsPoll() {
   const std::int32_t key = hud_settings.RELOAD_SETTINGS;
   if (key == 0) return;
-  if (key == -1 || (os::key_state(key) & 0x8000) != 0) LoadHudSettings(hud_settings);
+  if (key == -1 || KeyHeld(key)) LoadHudSettings(hud_settings);
 }

@@ -12,10 +12,12 @@
 
 #include "frame/hud_frame.h"
 #include "frame/hud_textures.h"
+#include "radar/radar_handlers.h"
 #include "runtime/host_address.h"
 #include "runtime/host_interface.h"
 #include "runtime/hud_event.h"
 #include "runtime/sprite_holders.h"
+#include "wheels/phone_overlay.h"
 
 namespace {
 
@@ -40,13 +42,6 @@ void Destruct(SpriteHolder (&holders)[N]) {
   for (std::size_t k = N; k-- > 0;) Destruct(holders[k]);
 }
 
-// The phone overlay and the radar routines hang here once they exist; the
-// events are live from start-up so that their call sites are owned from the
-// first frame.
-void PhoneOverlayHandler() {}
-void RadarUpdateHandler() {}
-void RadarPatchHandler() {}
-
 struct PhonePicture {
   PhonePicture() { Construct(PhoneSprite); }
   ~PhonePicture() { Destruct(PhoneSprite); }
@@ -56,7 +51,7 @@ struct EventWiring {
   EventWiring() {
     RendererStartEvent().add(load_hud_textures, HudEvent::List::After);
     HudDrawEvent().add(HudFrame, HudEvent::List::After);
-    FrameDrawEvent().add(PhoneOverlayHandler, HudEvent::List::After);
+    FrameDrawEvent().add(PhoneOverlay, HudEvent::List::After);
     RadarUpdateEvent().add(RadarUpdateHandler, HudEvent::List::After);
     RadarPatchEvent().add(RadarPatchHandler, HudEvent::List::After);
     RendererStopEvent().add(release_hud_textures, HudEvent::List::Before);

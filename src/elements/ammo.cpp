@@ -1,0 +1,4 @@
+#include "elements/ammo.h"
+
+// PLACEHOLDER: filled by its element.
+void DrawAmmo(float, float) {}

@@ -1,0 +1,4 @@
+#include "elements/big_messages.h"
+
+// PLACEHOLDER: filled by its element.
+void DrawBigMessages() {}

@@ -1,0 +1,4 @@
+#include "elements/clock.h"
+
+// PLACEHOLDER: filled by its element.
+void DrawClock(float, float) {}

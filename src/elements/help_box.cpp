@@ -1,0 +1,4 @@
+#include "elements/help_box.h"
+
+// PLACEHOLDER: filled by its element.
+void DrawHelpBox() {}

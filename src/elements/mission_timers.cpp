@@ -1,0 +1,4 @@
+#include "elements/mission_timers.h"
+
+// PLACEHOLDER: filled by its element.
+void DrawMissionTimers() {}

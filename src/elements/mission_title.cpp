@@ -1,0 +1,4 @@
+#include "elements/mission_title.h"
+
+// PLACEHOLDER: filled by its element.
+void DrawMissionTitle(int) {}

@@ -1,0 +1,4 @@
+#include "elements/money.h"
+
+// PLACEHOLDER: filled by its element.
+void DrawMoney(int) {}

@@ -1,0 +1,5 @@
+#include "elements/script_text.h"
+
+// PLACEHOLDER: filled by its element.
+void DrawScriptTextA() {}
+void DrawScriptTextB() {}

@@ -1,0 +1,4 @@
+#include "elements/subtitles.h"
+
+// PLACEHOLDER: filled by its element.
+void DrawSubtitles() {}

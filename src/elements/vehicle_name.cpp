@@ -1,0 +1,4 @@
+#include "elements/vehicle_name.h"
+
+// PLACEHOLDER: filled by its element.
+void DrawVehicleName(int) {}

@@ -1,0 +1,4 @@
+#include "elements/wanted_stars.h"
+
+// PLACEHOLDER: filled by its element.
+void DrawWantedStars() {}

@@ -1,0 +1,4 @@
+#include "frame/display_timers.h"
+
+// PLACEHOLDER: filled by its element.
+void DisplayTimers() {}

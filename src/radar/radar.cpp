@@ -1,0 +1,4 @@
+#include "radar/radar.h"
+
+// PLACEHOLDER: filled by its element.
+void DrawRadar() {}

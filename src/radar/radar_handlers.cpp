@@ -1,0 +1,5 @@
+#include "radar/radar_handlers.h"
+
+// PLACEHOLDER: filled by its element.
+void RadarUpdateHandler() {}
+void RadarPatchHandler() {}

@@ -1,0 +1,4 @@
+#include "wheels/crosshairs.h"
+
+// PLACEHOLDER: filled by its element.
+void CrosshairElement() {}

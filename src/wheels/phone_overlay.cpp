@@ -1,0 +1,4 @@
+#include "wheels/phone_overlay.h"
+
+// PLACEHOLDER: filled by its element.
+void PhoneOverlay() {}

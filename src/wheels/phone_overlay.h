@@ -1,0 +1,4 @@
+#pragma once
+// The phone picture at the bottom right with the clock on it.
+
+void PhoneOverlay();

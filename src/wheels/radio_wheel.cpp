@@ -1,0 +1,4 @@
+#include "wheels/radio_wheel.h"
+
+// PLACEHOLDER: filled by its element.
+void RadioWheel() {}

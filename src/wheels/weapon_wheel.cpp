@@ -1,0 +1,4 @@
+#include "wheels/weapon_wheel.h"
+
+// PLACEHOLDER: filled by its element.
+void WeaponWheel() {}

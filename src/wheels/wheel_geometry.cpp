@@ -1,0 +1,4 @@
+#include "wheels/wheel_geometry.h"
+
+// PLACEHOLDER: filled by its element.
+void UpdateWheelGeometry() {}

@@ -1,0 +1,4 @@
+#pragma once
+// The weapon wheel's ring and indicator corners, recomputed every HUD frame.
+
+void UpdateWheelGeometry();

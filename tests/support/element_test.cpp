@@ -1,0 +1,49 @@
+#include "support/element_test.h"
+
+#include "frame_loop.h"
+#include "os_shim.h"
+#include "scenario.h"
+#include "services/player.h"
+#include "services/render.h"
+#include "services/text_printer.h"
+#include "services/textures.h"
+#include "settings/hud_settings.h"
+
+void ElementTest::SetUp() {
+  refhost::HostImage& image = Image();
+  image.rewrite_code();
+  image.clear_data();
+  refhost::Scenario screen;
+  screen.width = 1920;
+  screen.height = 1080;
+  refhost::set_up(image, screen);
+  refhost::player::reset();
+  refhost::textures::reset();
+  refhost::render::reset();
+  refhost::text_style() = refhost::TextStyle{};
+  refhost::os_shim::release_all_keys();
+  hud_settings = HudSettings{};
+  ClearLog();
+}
+
+void ElementTest::TearDown() {
+  refhost::os_shim::release_all_keys();
+  hud_settings = HudSettings{};
+  Image().rewrite_code();
+  ClearLog();
+}
+
+refhost::HostImage& ElementTest::Image() { return *refhost::current_image(); }
+
+void ElementTest::SetScreen(int width, int height) {
+  Image().set<std::int32_t>("HostScreen.Width", width);
+  Image().set<std::int32_t>("HostScreen.Height", height);
+}
+
+std::vector<std::string> ElementTest::Calls() { return refhost::draw_log().texts(); }
+
+std::vector<refhost::RecordedCall> ElementTest::Calls(std::string_view name) {
+  return refhost::draw_log().named(name);
+}
+
+void ElementTest::ClearLog() { refhost::draw_log().clear(); }
