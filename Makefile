@@ -28,10 +28,13 @@ demo: native win32
 	cp build/win32/src/slatepane.asi dist/
 	cp -r data/slate_pane_morrowfen dist/
 	build/native/refhost/make_hud_dictionaries dist/slate_pane_morrowfen
-	build/native/refhost/refhost --build 100 --plugin build/native/src/libslatepane.so \
-	  --game-folder dist --scenario docs/examples/hud-frames.json --log build/demo/draw.log
+	for scenario in docs/examples/*.json; do \
+	  build/native/refhost/refhost --build 100 --plugin build/native/src/libslatepane.so \
+	    --game-folder dist --scenario $$scenario \
+	    --log build/demo/$$(basename $$scenario .json).log || exit 1; \
+	done
 	@echo "release package: dist/slatepane.asi and dist/slate_pane_morrowfen/"
-	@echo "the default scenario played in the reference host; draw log: build/demo/draw.log"
+	@echo "the example scenarios played in the reference host; draw logs: build/demo/*.log"
 
 clean:
 	rm -rf build dist
