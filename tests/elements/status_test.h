@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "elements/big_messages.h"
 #include "frame/display_timers.h"
 #include "runtime/host_interface.h"
 #include "scenario.h"
@@ -16,6 +17,7 @@ class StatusTest : public ElementTest {
     ElementTest::SetUp();
     HostScreen::WidthScale() = 1.0f;
     display_timers = DisplayTimerState{};
+    big_messages = BigMessageState{};
   }
 
   // A host variable or record field by its scenario name.
