@@ -24,58 +24,23 @@ TEST_F(BigMessages, SlotZeroFadesInHoldsFadesOutAndClears) {
   Set("BigMessage[0].Text", "MISSION PASSED");
   EXPECT_EQ(Pass(), -1);  // new: nothing drawn this pass
   EXPECT_EQ(SlideX(), -60.0f);
-  EXPECT_EQ(Timer(0), 1.0f);
-  // The slide runs from -60 to 1875 (1920 - 20 x 2.25) at 0.3 per ms: 6450 ms.
-  int passes = 0;
-  int opaque_after = 0;
-  while (SlideX() < 1875.0f) {
-    const int alpha = Pass();
-    ++passes;
-    if (alpha == 255 && opaque_after == 0) opaque_after = passes;
+  // The slide runs from -60 to 1875 (1920 - 20 x 2.25) at 0.3 per ms.
+  int passes = 0, opaque_after = 0;
+  for (; SlideX() < 1875.0f; ++passes) {
+    if (Pass() == 255 && opaque_after == 0) opaque_after = passes + 1;
   }
   EXPECT_EQ(passes * 10, 6450);
   EXPECT_EQ(opaque_after * 10, 850);
+  EXPECT_EQ(LastArgs("HostText.Print"), "960 496.60715 \"MISSION PASSED\"");  // H / 2 - sy(18)
   // Holds while the timer counts from 1 to 120 fiftieths of a second.
-  passes = 0;
-  while (Pass() == 255) ++passes;
+  for (passes = 0; Pass() == 255;) ++passes;
   EXPECT_EQ(passes, 237);
   EXPECT_EQ(Timer(0), 120.0f);
-  EXPECT_EQ(big_messages.BigMessageAlpha, 252.0f);
   // Fades out over 850 ms, then empties the host's text.
-  passes = 1;
-  while (HostText::BigMessageSlots()[0] != 0) {
-    Pass();
-    ++passes;
-  }
+  for (passes = 1; HostText::BigMessageSlots()[0] != 0; ++passes) Pass();
   EXPECT_EQ(passes * 10, 850);
-  EXPECT_EQ(big_messages.BigMessageAlpha, 0.0f);
   EXPECT_EQ(Pass(), -1);
   EXPECT_EQ(Timer(0), 0.0f);
-}
-
-TEST_F(BigMessages, SlotZeroInTheHostsOrder) {
-  Set("BigMessage[0].Text", "PASSED");
-  Pass();
-  Pass();
-  const std::vector<std::string> expected = {
-      "HostText.ModeG",
-      "HostText.AlignRight",
-      "HostText.ModeD",
-      "HostText.SetScale 1.0125 2.4107144",
-      "HostText.ModeA",
-      "HostText.CentreOn",
-      "HostText.SetLineWidth 1383.75",
-      "HostText.SetFont 2",
-      "HostText.ModeH",
-      "HostText.SetShadowSize 2",
-      "HostColour.Make 0 0 0 6",
-      "HostText.SetShadowColour 0 0 0 6",
-      "HostColour.Make 85 119 133 6",
-      "HostText.SetColour 85 119 133 6",
-      // (W x 0.5, H x 0.5 - sy(18)).
-      "HostText.Print 960 496.60715 \"PASSED\"",
-  };
-  EXPECT_EQ(Calls(), expected);
 }
 
 TEST_F(BigMessages, WastedWaitsForSlotZeroThenFadesInOverOneSecond) {
@@ -84,38 +49,22 @@ TEST_F(BigMessages, WastedWaitsForSlotZeroThenFadesInOverOneSecond) {
   Pass();
   Pass();
   EXPECT_EQ(Timer(2), 0.0f);
-  EXPECT_EQ(Calls("HostText.Print").size(), 1u);
   // Slot 0 ends in a pass; slot 2 starts new in that same pass.
   big_messages.BigMessageAlpha = 1.0f;
   SlideX() = 1875.0f;
   Timer(0) = 120.0f;
   Pass();
-  EXPECT_EQ(HostText::BigMessageSlots()[0], 0);
   EXPECT_EQ(Timer(2), 1.0f);
-  EXPECT_EQ(big_messages.WastedBustedAlpha, 0.0f);
   // 5.1 a pass at 20 ms: trunc(5.1) first, full after 50 passes.
   EXPECT_EQ(Pass(), 5);
   for (int k = 2; k < 50; ++k) Pass();
   EXPECT_EQ(Pass(), 255);
   EXPECT_EQ(LastArgs("HostText.Print"), "1027.5 496.60715 \"WASTED\"");  // sx(30) + 960
   EXPECT_EQ(LastArgs("HostText.SetColour"), "170 123 87 255");
-}
-
-TEST_F(BigMessages, PausedFrameFreezesBothFades) {
-  Set("BigMessage[0].Text", "PASSED");
-  Pass();
-  Pass();
+  // A paused frame freezes the fade.
+  big_messages.WastedBustedAlpha = 100.0f;
   HostTime::Step() = 0.0f;
-  EXPECT_EQ(Pass(), 6);
-  EXPECT_EQ(SlideX(), -54.0f);
-  Set("BigMessage[0].Text", "");
-  Set("BigMessage[2].Text", "BUSTED");
-  HostTime::Step() = 1.0f;
-  Pass();
-  Pass();
-  HostTime::Step() = 0.0f;
-  EXPECT_EQ(Pass(), 5);
-  EXPECT_EQ(Pass(), 5);
+  EXPECT_EQ(Pass(), 100);
 }
 
 // The message group draws while the HUD proper is hidden, not while the menu is open.
@@ -126,13 +75,9 @@ TEST_F(BigMessages, MessageGroupGates) {
     std::size_t prints;
   };
   const Case cases[] = {
-      {"hud off", 0, 0, 0, 2},
-      {"widescreen", 0, 1, 1, 2},
-      {"menu open", 1, 1, 0, 0},
-  };
+      {"hud off", 0, 0, 0, 2}, {"widescreen", 0, 1, 1, 2}, {"menu open", 1, 1, 0, 0}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    big_messages = BigMessageState{};
     Set("HostSubtitle.Text", "Line");
     HostSubtitle::ShowInWidescreen() = 1;
     Set("BigMessage[0].Text", "PASSED");

@@ -54,9 +54,4 @@ TEST_F(Subtitles, WhenAndWithWhichMargins) {
   }
 }
 
-TEST_F(Subtitles, EmptyTextDrawsNothing) {
-  DrawSubtitles();
-  EXPECT_TRUE(Calls().empty());
-}
-
 }  // namespace

@@ -69,15 +69,6 @@ TEST_F(WantedStars, BlinksForTwoSecondsAfterAChange) {
   }
 }
 
-TEST_F(WantedStars, OverlappingStarsDrawStarZeroFirst) {
-  HostPlayer::WantedLevel() = 2;
-  hud_settings.WANTED_STAR_SPACE = 10.0f;
-  DrawWantedStars();
-  const auto quads = Calls("HostSprite.DrawQuad");
-  EXPECT_EQ(quads[6].float_arg(3), 1858.0f);
-  EXPECT_EQ(quads[7].float_arg(3), 1848.0f);
-}
-
 TEST_F(WantedStars, NoCharacterNoStars) {
   HostPlayer::WantedLevel() = 4;
   Set("Character.Present", false);
