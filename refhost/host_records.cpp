@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "services/game_state.h"
 #include "services/player.h"
 #include "text_encoding.h"
 
@@ -13,10 +14,11 @@ namespace {
 
 using nlohmann::json;
 
-enum class Kind { I32, U32, U16, U8, F32, Text8, Text16, Colour, Presence };
+// Presence and Answer set what a host routine answers rather than memory.
+enum class Kind { I32, U32, U16, U8, F32, Text8, Text16, Colour, Presence, Answer };
 
 // Where a record lives: a player record, or a host variable of the image.
-enum class Base { Character, Vehicle, Pad, WeaponInfo, Variable };
+enum class Base { Character, Vehicle, Pad, WeaponInfo, Variable, Routine };
 
 struct Field {
   const char* record;  // name before the field, without its index
@@ -76,6 +78,8 @@ constexpr Field kFields[] = {
      128},
     {"BigMessage", "Timer", Base::Variable, "HostText.BigMessageTimers", 0, 4, 6, Kind::F32, 0},
     {"BigMessage", "SlideX", Base::Variable, "HostText.BigMessageSlideX", 0, 4, 6, Kind::F32, 0},
+    {"PlayerInfo", "Money", Base::Variable, "HostPlayerInfo.Money", 0, 368, 4, Kind::I32, 0},
+    {"State", "HideAmmo", Base::Routine, nullptr, 0, 0, 1, Kind::Answer, 0},
     {"Blip", "ColourIndex", Base::Variable, "HostRadar.Blips", 0, 56, 32, Kind::U32, 0},
     {"Blip", "Type", Base::Variable, "HostRadar.Blips", 4, 56, 32, Kind::U32, 0},
     {"Blip", "Handle", Base::Variable, "HostRadar.Blips", 8, 56, 32, Kind::I32, 0},
@@ -127,6 +131,8 @@ std::uint8_t* base_of(HostImage& image, const Field& f) {
       return player::weapon_info(0);
     case Base::Variable:
       return image.symbol(f.variable);
+    case Base::Routine:
+      return nullptr;
   }
   return nullptr;
 }
@@ -185,6 +191,9 @@ void write(std::uint8_t* at, const Field& f, const std::string& name, const json
       if (f.base == Base::Vehicle) player::set_vehicle_present(present);
       return;
     }
+    case Kind::Answer:
+      game_state::set_hide_ammo(number(name, value) != 0);
+      return;
   }
 }
 
@@ -198,6 +207,10 @@ bool set_record_field(HostImage& image, const std::string& name, const json& val
     const int index = parsed.index < 0 ? 0 : parsed.index;
     if (index >= f.count || (parsed.index >= 0 && f.count == 1)) {
       throw std::runtime_error(name + ": index out of range");
+    }
+    if (f.kind == Kind::Answer) {
+      write(nullptr, f, name, value);
+      return true;
     }
     std::uint8_t* base = base_of(image, f);
     if (base == nullptr) return true;  // a table of a build that has none

@@ -2,9 +2,12 @@
 
 #include <array>
 
+#include "services/audio.h"
+#include "services/game_state.h"
 #include "services/player.h"
 #include "services/render.h"
 #include "services/textures.h"
+#include "services/wide_text.h"
 
 namespace refhost {
 
@@ -23,6 +26,9 @@ void register_all() {
   register_texture_services();
   register_player_services();
   register_render_services();
+  register_wide_text_services();
+  register_audio_services();
+  register_game_state_services();
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "frame_loop.h"
 #include "os_shim.h"
 #include "scenario.h"
+#include "services/game_state.h"
 #include "services/player.h"
 #include "services/render.h"
 #include "services/text_printer.h"
@@ -18,6 +19,7 @@ void ElementTest::SetUp() {
   screen.height = 1080;
   refhost::set_up(image, screen);
   refhost::player::reset();
+  refhost::game_state::reset();
   refhost::textures::reset();
   refhost::render::reset();
   refhost::text_style() = refhost::TextStyle{};

@@ -1,0 +1,11 @@
+#pragma once
+// The player's wanted level belongs to the player character: while the host
+// has no character the level counts as 0 and nothing more is read.
+#include <cstdint>
+
+#include "runtime/host_interface.h"
+
+inline std::uint32_t PlayerWantedLevel() {
+  if (HostPlayer::GetCharacter() == nullptr) return 0;
+  return HostPlayer::WantedLevel();
+}
