@@ -2,7 +2,9 @@
 
 #include <array>
 
+#include "services/pad_query.h"
 #include "services/player.h"
+#include "services/radio.h"
 #include "services/render.h"
 #include "services/textures.h"
 
@@ -23,6 +25,8 @@ void register_all() {
   register_texture_services();
   register_player_services();
   register_render_services();
+  register_radio_services();
+  register_pad_query_services();
 }
 
 }  // namespace
