@@ -58,7 +58,10 @@ TEST_F(HudFrameTest, HudProperRunsAndPutsTimeScaleBack) {
   ExpectSuppressed();
   EXPECT_EQ(hud_settings.MONEY_POS_TOP, 12.0f);
   EXPECT_EQ(HostTime::Scale(), 1.0f);
-  EXPECT_TRUE(refhost::draw_log().calls().empty());
+  // The HUD proper ran: the weapon wheel looked its ring up.
+  const auto lookups = refhost::draw_log().named("HostTxd.FindTexture");
+  ASSERT_FALSE(lookups.empty());
+  EXPECT_EQ(lookups.front().text_arg(1), "sring");
 }
 
 TEST_F(HudFrameTest, GatesStillReadSettingsAndPatch) {
