@@ -17,6 +17,8 @@
 
 namespace {
 
+using Lines = std::vector<std::string>;
+
 // A value neither wheel writes, to see whether a frame wrote the time scale.
 constexpr float kUntouched = 0.75f;
 
@@ -27,80 +29,54 @@ class RadioWheelTest : public WheelTest {
     HostTime::Scale() = kUntouched;
     RadioWheel();
   }
-  static void HoldOnly(std::initializer_list<int> keys) {
-    for (int key : {kKeyR, kKeyTwo, kKeyX, kKeyMiddleMouse, kKeyOne}) Hold(key, false);
-    for (int key : keys) Hold(key);
-  }
 };
 
-TEST_F(RadioWheelTest, ThreeSecondsAfterTheKeyAtHalfTimeWhileTriggered) {
+// 0.5 in every triggering frame, nothing while open, 1.0 once hidden.
+TEST_F(RadioWheelTest, ThreeSecondsAfterTheKeyAndTheTimeScaleFrameByFrame) {
   EnterVehicle(3);
   Hold(kKeyR);
-  Frame(1000);
-  EXPECT_EQ(radio_wheel_state.RadioWheelUntil, 4000);
-  Hold(kKeyR, false);
-  struct Step {
-    int now;
-    int visible;
+  const struct {
+    int now, visible;
     float scale;
-  };
-  const Step steps[] = {{1020, 1, kUntouched}, {4000, 1, kUntouched}, {4020, 0, 1.0f}};
-  for (const Step& step : steps) {
-    SCOPED_TRACE(step.now);
-    Frame(step.now);
-    EXPECT_EQ(radio_wheel_state.RadioWheelVisible, step.visible);
-    EXPECT_EQ(HostTime::Scale(), step.scale);
+  } frames[] = {{1000, 1, 0.5f}, {1020, 1, kUntouched}, {4000, 1, kUntouched}, {4020, 0, 1.0f}};
+  for (const auto& f : frames) {
+    SCOPED_TRACE(f.now);
+    Frame(f.now);
+    Hold(kKeyR, false);
+    EXPECT_EQ(radio_wheel_state.RadioWheelVisible, f.visible);
+    EXPECT_EQ(HostTime::Scale(), f.scale);
   }
-  Hold(kKeyR);
-  Frame(5000);
-  EXPECT_EQ(HostTime::Scale(), 0.5f);
 }
 
 TEST_F(RadioWheelTest, WhichKeysOpenIt) {
-  struct Case {
+  const struct {
     const char* name;
     std::initializer_list<int> keys;
-    int button;  // HostInput.Buttons byte held, or -1
+    int button;  // a HostInput.Buttons byte held; neither wheel reads byte 0
     bool opens;
-  };
-  const Case cases[] = {
-      {"R", {kKeyR}, -1, true},
-      {"2", {kKeyTwo}, -1, true},
+  } cases[] = {
+      {"R", {kKeyR}, 0, true},
+      {"2", {kKeyTwo}, 0, true},
       {"2 with button 3", {kKeyTwo}, 3, false},
       {"2 with button 4", {kKeyTwo}, 4, false},
-      {"R with both weapon keys", {kKeyR, kKeyMiddleMouse, kKeyOne}, -1, false},
-      {"R with the middle button", {kKeyR, kKeyMiddleMouse}, -1, true},
-      {"X and R", {kKeyX, kKeyR}, -1, false},
+      {"R with both weapon keys", {kKeyR, kKeyMiddleMouse, kKeyOne}, 0, false},
+      {"R with the middle button", {kKeyR, kKeyMiddleMouse}, 0, true},
+      {"X and R", {kKeyX, kKeyR}, 0, false},
   };
   EnterVehicle(3);
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     radio_wheel_state = RadioWheelState{};
-    HoldOnly(c.keys);
-    if (c.button >= 0) HostInput::Buttons()[c.button] = 1;
+    for (int key : c.keys) Hold(key);
+    HostInput::Buttons()[c.button] = 1;
+    ClearLog();
     Frame(5000);
-    if (c.button >= 0) HostInput::Buttons()[c.button] = 0;
+    for (int key : c.keys) Hold(key, false);
+    HostInput::Buttons()[c.button] = 0;
     EXPECT_EQ(radio_wheel_state.RadioWheelUntil, c.opens ? 8000 : 0);
     EXPECT_EQ(HostTime::Scale(), c.opens ? 0.5f : 1.0f);
+    EXPECT_EQ(Calls("HostAudio.SelectStation").size(), *c.keys.begin() == kKeyX ? 1u : 0u);
   }
-}
-
-// 'X' asks for station 10 in every frame it is held; the host switches, and
-// the wheel then names it.
-TEST_F(RadioWheelTest, KeyXSwitchesTheRadioOff) {
-  EnterVehicle(9);
-  Hold(kKeyR);
-  Frame(0);
-  EXPECT_EQ(Texts("HostText.Print", 2), std::vector<std::string>{"MP3 Player"});
-  Hold(kKeyR, false);
-  Hold(kKeyX);
-  ClearLog();
-  Frame(20);
-  Frame(40);
-  EXPECT_EQ(Calls("HostAudio.SelectStation").size(), 2u);
-  EXPECT_EQ(Calls("HostAudio.SelectStation")[0].text(), "HostAudio.SelectStation 10");
-  EXPECT_EQ(Texts("HostText.Print", 2), (std::vector<std::string>{"MP3 Player", "OFF"}));
-  EXPECT_EQ(Texts("HostSprite.Draw", 0), (std::vector<std::string>{"9", "10"}));
 }
 
 TEST_F(RadioWheelTest, IconOverTheNameAtThreeQuarterOpacity) {
@@ -108,35 +84,49 @@ TEST_F(RadioWheelTest, IconOverTheNameAtThreeQuarterOpacity) {
   EnterVehicle(3);
   Hold(kKeyR);
   Frame(0);
-  EXPECT_EQ(Calls(), (std::vector<std::string>{
-                         "HostPlayer.GetVehicle", "HostPlayer.GetCharacter",
-                         "HostVehicle.OccupantCheck \"vehicle\" \"character\"",
-                         "HostTxd.FindTexture \"radio_vc.txd\" \"3\"", "HostText.CentreOn",
-                         "HostText.SetFont 2", "HostColour.Make 255 255 255 255",
-                         "HostText.SetColour 255 255 255 255", "HostText.SetShadowSize 1",
-                         "HostColour.Make 0 0 0 255", "HostText.SetShadowColour 0 0 0 255",
-                         "HostText.SetScale 0.959175 1.9767857", "HostText.ModeA",
-                         "HostText.Print 960 540 \"Fever 103\"", "HostColour.Make 255 255 255 192",
-                         "HostSprite.Draw \"3\" 735 765 1185 298.9286 255 255 255 192"}));
+  EXPECT_EQ(Calls(),
+            (Lines{"HostPlayer.GetVehicle", "HostPlayer.GetCharacter",
+                   "HostVehicle.OccupantCheck \"vehicle\" \"character\"",
+                   "HostTxd.FindTexture \"radio_vc.txd\" \"3\"", "HostText.CentreOn",
+                   "HostText.SetFont 2", "HostColour.Make 255 255 255 255",
+                   "HostText.SetColour 255 255 255 255", "HostText.SetShadowSize 1",
+                   "HostColour.Make 0 0 0 255", "HostText.SetShadowColour 0 0 0 255",
+                   "HostText.SetScale 0.959175 1.9767857", "HostText.ModeA",
+                   "HostText.Print 960 540 \"Fever 103\"", "HostColour.Make 255 255 255 192",
+                   "HostSprite.Draw \"3\" 735 765 1185 298.9286 255 255 255 192"}));
+}
+
+// 'X' asks for station 10; the host switches, and the wheel names it.
+TEST_F(RadioWheelTest, KeyXSwitchesTheRadioOff) {
+  EnterVehicle(9);
+  Hold(kKeyR);
+  Frame(0);
+  EXPECT_EQ(Texts("HostText.Print", 2), Lines{"MP3 Player"});
+  Hold(kKeyR, false);
+  Hold(kKeyX);
+  Frame(20);  // read the station before asking
+  ClearLog();
+  Frame(40);
+  EXPECT_EQ(Calls("HostAudio.SelectStation").at(0).text(), "HostAudio.SelectStation 10");
+  EXPECT_EQ(Texts("HostText.Print", 2), Lines{"OFF"});
+  EXPECT_EQ(Texts("HostSprite.Draw", 0), Lines{"10"});
 }
 
 TEST_F(RadioWheelTest, NothingOutsideAUsableVehicle) {
-  struct Case {
+  const struct {
     const char* name;
     bool vehicle, character, locked;
     int station;
-    std::vector<std::string> icons_searched;
-  };
-  const Case cases[] = {
+    Lines icons_searched;
+  } cases[] = {
       {"on foot", false, true, false, 4, {"0"}},
       {"radio locked", true, true, true, 4, {"4"}},
       {"station above 10", true, true, false, 11, {}},
       {"no player character", true, false, false, 4, {"4"}},
   };
   Hold(kKeyR);
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    refhost::player::reset();
     EnterVehicle(c.station);
     refhost::player::set_vehicle_present(c.vehicle);
     refhost::player::set_character_present(c.character);
@@ -146,32 +136,24 @@ TEST_F(RadioWheelTest, NothingOutsideAUsableVehicle) {
     EXPECT_EQ(radio_wheel_state.RadioWheelUntil, 0);
     EXPECT_EQ(HostTime::Scale(), kUntouched);
     EXPECT_EQ(Texts("HostTxd.FindTexture", 1), c.icons_searched);
-    EXPECT_TRUE(Calls("HostSprite.Draw").empty());
+    EXPECT_EQ(Calls("HostVehicle.OccupantCheck").size(), c.vehicle && c.character ? 1u : 0u);
   }
 }
 
 // Leaving the vehicle with the wheel open clears its flag and restores the
-// time scale, so the weapon wheel can draw on foot.
+// time scale, so the weapon wheel draws again on foot.
 TEST_F(RadioWheelTest, LeavingTheVehicleClosesIt) {
-  for (bool on_foot : {true, false}) {
-    SCOPED_TRACE(on_foot ? "on foot" : "station above 10");
-    refhost::player::reset();
-    weapon_wheel_state = WeaponWheelState{};
-    EnterVehicle(3);
-    Hold(kKeyR);
-    Frame(1000);
-    Hold(kKeyR, false);
-    ASSERT_EQ(radio_wheel_state.RadioWheelVisible, 1);
-    if (on_foot) refhost::player::set_vehicle_present(false);
-    if (!on_foot) EnterVehicle(12);
-    Frame(1020);
-    EXPECT_EQ(radio_wheel_state.RadioWheelVisible, 0);
-    EXPECT_EQ(HostTime::Scale(), 1.0f);
-    Hold(kKeyOne);
-    WheelSteps();
-    Hold(kKeyOne, false);
-    EXPECT_EQ(weapon_wheel_state.WeaponWheelVisible, 1);
-  }
+  EnterVehicle(3);
+  Hold(kKeyR);
+  Frame(1000);
+  Hold(kKeyR, false);
+  refhost::player::set_vehicle_present(false);
+  Frame(1020);
+  EXPECT_EQ(radio_wheel_state.RadioWheelVisible, 0);
+  EXPECT_EQ(HostTime::Scale(), 1.0f);
+  Hold(kKeyOne);
+  WheelSteps();
+  EXPECT_EQ(weapon_wheel_state.WeaponWheelVisible, 1);
 }
 
 // Through the HUD pass: one wheel at a time, and host time back at full speed.
@@ -179,23 +161,19 @@ TEST_F(RadioWheelTest, TheWheelsExcludeEachOther) {
   EnterVehicle(3);
   Hold(kKeyOne);
   Hold(kKeyR);
-  HudFrame();
-  EXPECT_EQ(Calls("HostSprite.DrawQuad").size(), 2u);
-  EXPECT_EQ(radio_wheel_state.RadioWheelVisible, 0);
+  HudFrame();  // both open: the weapon wheel draws, the radio wheel hides
+  EXPECT_EQ(Texts("HostText.Print", 2), Lines{"Unarmed"});
   EXPECT_EQ(HostTime::Scale(), 1.0f);
   weapon_wheel_state = WeaponWheelState{};
-  radio_wheel_state = RadioWheelState{};
   Hold(kKeyOne, false);
-  SetClock(100);
-  HudFrame();
-  ASSERT_EQ(radio_wheel_state.RadioWheelVisible, 1);
+  SetClock(1100);
+  HudFrame();  // the radio wheel alone
   Hold(kKeyR, false);
   Hold(kKeyMiddleMouse);
   ClearLog();
-  HudFrame();
+  HudFrame();  // the weapon wheel sees the radio wheel's flag
   EXPECT_EQ(weapon_wheel_state.WeaponWheelVisible, 0);
-  EXPECT_TRUE(Calls("HostSprite.DrawQuad").empty());
-  EXPECT_EQ(Texts("HostText.Print", 2), std::vector<std::string>{"Fever 103"});
+  EXPECT_EQ(Texts("HostText.Print", 2), Lines{"Fever 103"});
   EXPECT_EQ(HostTime::Scale(), 1.0f);
 }
 

@@ -1,7 +1,5 @@
 #include "wheels/wheel_test.h"
 
-#include <string>
-
 #include "frame/hud_textures.h"
 #include "keyboard.h"
 #include "runtime/host_interface.h"
@@ -15,12 +13,8 @@
 
 namespace {
 
-std::vector<std::string> Numbered(int last, std::vector<std::string> names = {}) {
-  for (int k = 0; k <= last; ++k) names.push_back(std::to_string(k));
-  return names;
-}
-
-void Ship(const std::string& file, const std::vector<std::string>& names) {
+void Ship(const std::string& file, std::vector<std::string> names, int numbered_to) {
+  for (int k = 0; k <= numbered_to; ++k) names.push_back(std::to_string(k));
   write_game_file("slate_pane_morrowfen/" + file,
                   refhost::txd::dictionary_file(refhost::txd::named_textures(names)));
 }
@@ -31,12 +25,13 @@ void WheelTest::SetUp() {
   ElementTest::SetUp();
   weapon_wheel_state = WeaponWheelState{};
   radio_wheel_state = RadioWheelState{};
-  wheel_geometry = WheelGeometry{};
   format_ring.next = 0;
-  Ship("ring_vc.txd", Numbered(36, {"sring", "shl"}));
-  Ship("radio_vc.txd", Numbered(10));
-  Ship("crosshairs_vc.txd", {"siterocket", "sitesniper", "sitelaser", "siteM16", "viewfinder_128",
-                             "laserdot", "snipertarget", "assault", "shotgun", "smg"});
+  Ship("ring_vc.txd", {"sring", "shl"}, 36);
+  Ship("radio_vc.txd", {}, 10);
+  Ship("crosshairs_vc.txd",
+       {"siterocket", "sitesniper", "sitelaser", "siteM16", "viewfinder_128", "laserdot",
+        "snipertarget", "assault", "shotgun", "smg"},
+       -1);
   load_hud_textures();
   ClearLog();
 }
@@ -54,13 +49,6 @@ void WheelTest::WheelSteps() {
 void WheelTest::EnterVehicle(int station) {
   refhost::player::set_vehicle_present(true);
   refhost::player::vehicle()[kVehicleStationOffset] = static_cast<std::uint8_t>(station);
-}
-
-std::vector<float> WheelTest::Floats(const refhost::RecordedCall& call, std::size_t first,
-                                     std::size_t count) {
-  std::vector<float> out;
-  for (std::size_t k = first; k < first + count; ++k) out.push_back(call.float_arg(k));
-  return out;
 }
 
 std::vector<std::string> WheelTest::Texts(const char* routine, std::size_t argument) {
