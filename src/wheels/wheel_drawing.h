@@ -1,5 +1,5 @@
 #pragma once
-// Drawing helpers the two wheels share.
+// Drawing helpers the wheels and the crosshairs share.
 #include "runtime/host_types.h"
 #include "wheels/format_ring.h"
 
