@@ -5,7 +5,9 @@
 #include <string_view>
 
 #include "services/game_state.h"
+#include "services/pad_query.h"
 #include "services/player.h"
+#include "services/radio.h"
 #include "text_encoding.h"
 
 namespace refhost {
@@ -42,8 +44,12 @@ constexpr Field kFields[] = {
     {"Character", "Byte940", Base::Character, nullptr, 940, 0, 1, Kind::U8, 0},
     {"Vehicle", "Present", Base::Vehicle, nullptr, 0, 0, 1, Kind::Presence, 0},
     {"Vehicle", "Station", Base::Vehicle, nullptr, 572, 0, 1, Kind::U8, 0},
+    {"Vehicle", "RadioLocked", Base::Vehicle, nullptr, radio::kRadioLockedOffset, 0, 1, Kind::U8,
+     0},
     {"Pad", "Word24", Base::Pad, nullptr, 24, player::kPadBytes, player::kPads, Kind::U16, 0},
     {"Pad", "Word66", Base::Pad, nullptr, 66, player::kPadBytes, player::kPads, Kind::U16, 0},
+    {"Pad", "Query", Base::Pad, nullptr, pad_query::kAnswerOffset, player::kPadBytes, player::kPads,
+     Kind::U8, 0},
     {"WeaponInfo", "ClipSize", Base::WeaponInfo, nullptr, 0, player::kWeaponInfoBytes,
      player::kWeaponTypes, Kind::I32, 0},
     {"OnscreenTimer.Timer", "Description", Base::Variable, "HostOnscreenTimer.Entries", 0, 0, 1,

@@ -4,7 +4,9 @@
 
 #include "services/audio.h"
 #include "services/game_state.h"
+#include "services/pad_query.h"
 #include "services/player.h"
+#include "services/radio.h"
 #include "services/render.h"
 #include "services/textures.h"
 #include "services/wide_text.h"
@@ -29,6 +31,8 @@ void register_all() {
   register_wide_text_services();
   register_audio_services();
   register_game_state_services();
+  register_radio_services();
+  register_pad_query_services();
 }
 
 }  // namespace

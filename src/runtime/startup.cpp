@@ -1,8 +1,8 @@
 // Start-up inside the host, in the order the loader runs it: host binding
 // (prioritised, in host_address_table.cpp), then the objects below in
-// declaration order. At exit they are finalised in reverse: the holders,
-// then the events (restoring every intercepted call site), then the phone
-// picture last.
+// declaration order. At exit they are finalised in reverse: the name tables,
+// the holders, then the events (restoring every intercepted call site), then
+// the phone picture last.
 //
 // With an unrecognised host build the plug-in calls no host routine and writes
 // no host byte: the holders are neither constructed nor destructed (their
@@ -17,6 +17,7 @@
 #include "runtime/host_interface.h"
 #include "runtime/hud_event.h"
 #include "runtime/sprite_holders.h"
+#include "wheels/name_tables.h"
 #include "wheels/phone_overlay.h"
 
 namespace {
@@ -86,9 +87,23 @@ struct SingleHolders {
   }
 };
 
+// Built here, after the holders, so that exit destroys them first. They touch
+// no host memory, so an unrecognised build builds them too. Short of memory
+// they are tried again at first use, where a failure only loses the names.
+struct NameTables {
+  NameTables() {
+    try {
+      WeaponNames();
+      StationNames();
+    } catch (...) {
+    }
+  }
+};
+
 PhonePicture phone_picture;
 EventWiring event_wiring;
 HolderArrays holder_arrays;
 SingleHolders single_holders;
+NameTables name_tables;
 
 }  // namespace

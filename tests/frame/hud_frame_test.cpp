@@ -60,6 +60,10 @@ TEST_F(HudFrameTest, HudProperRunsAndPutsTimeScaleBack) {
   EXPECT_EQ(HostTime::Scale(), 1.0f);
   // The wanted stars, in the HUD proper, asked the host for the player.
   EXPECT_FALSE(refhost::draw_log().named("HostPlayer.GetCharacter").empty());
+  // The HUD proper ran: the weapon wheel looked its ring up.
+  const auto lookups = refhost::draw_log().named("HostTxd.FindTexture");
+  ASSERT_FALSE(lookups.empty());
+  EXPECT_EQ(lookups.front().text_arg(1), "sring");
 }
 
 TEST_F(HudFrameTest, GatesStillReadSettingsAndPatch) {
