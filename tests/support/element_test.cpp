@@ -1,5 +1,7 @@
 #include "support/element_test.h"
 
+#include "elements/big_messages.h"
+#include "frame/display_timers.h"
 #include "frame_loop.h"
 #include "os_shim.h"
 #include "scenario.h"
@@ -9,6 +11,20 @@
 #include "services/text_printer.h"
 #include "services/textures.h"
 #include "settings/hud_settings.h"
+#include "wheels/radio_wheel.h"
+#include "wheels/weapon_wheel.h"
+
+namespace {
+
+// What the elements carry from frame to frame, back to its start.
+void ResetElementState() {
+  display_timers = DisplayTimerState{};
+  big_messages = BigMessageState{};
+  weapon_wheel_state = WeaponWheelState{};
+  radio_wheel_state = RadioWheelState{};
+}
+
+}  // namespace
 
 void ElementTest::SetUp() {
   refhost::HostImage& image = Image();
@@ -25,6 +41,7 @@ void ElementTest::SetUp() {
   refhost::text_style() = refhost::TextStyle{};
   refhost::os_shim::release_all_keys();
   hud_settings = HudSettings{};
+  ResetElementState();
   ClearLog();
 }
 
