@@ -112,6 +112,10 @@ void release_hud_textures() noexcept {
   Empty(CrosshairSet);
   Empty(SlotIcons);
   Empty(RingSet);
+  // The station icon's texture went with the radio dictionary; left in its
+  // holder, the holder's destruction at exit would free it a second time. The
+  // radio wheel fetches it again every frame.
+  StationIcon.texture = 0;
   Forget(hud_textures.phone);
   PhoneSprite.texture = 0;
 }

@@ -34,6 +34,6 @@ void load_hud_textures() noexcept;
 
 // The renderer stop handler: gives back the radar centre, shuts the host radar
 // down, destroys the dictionaries that are ours (hud, ring, radio, crosshair,
-// then phone) and empties every holder the textures could be in, except the
-// station icon, which the radio wheel fills afresh each frame.
+// then phone) and empties every holder the textures could be in, the station
+// icon included, which the radio wheel fills afresh each frame.
 void release_hud_textures() noexcept;
