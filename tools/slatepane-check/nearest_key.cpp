@@ -23,6 +23,11 @@ std::string_view NearestKey(std::string_view key, const std::vector<std::string_
   std::string_view nearest;
   std::size_t best = 0;
   for (const std::string_view candidate : known) {
+    // The distance is at least the difference in length: a key far longer than
+    // any known one (a line of binary garbage) costs nothing.
+    const std::size_t longer = std::max(key.size(), candidate.size());
+    const std::size_t shorter = std::min(key.size(), candidate.size());
+    if ((longer - shorter) * 3 > longer) continue;
     const std::size_t distance = EditDistance(key, candidate);
     if (distance * 3 > std::max(key.size(), candidate.size())) continue;
     if (nearest.empty() || distance < best) {

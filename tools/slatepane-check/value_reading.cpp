@@ -1,6 +1,7 @@
 #include "value_reading.h"
 
 #include <type_traits>
+#include <utility>
 #include <variant>
 
 #include "settings/value_scan.h"
