@@ -20,12 +20,14 @@ win32:
 test: native win32
 	tools/install-deps wine
 	tools/check-dll build/win32/src/slatepane.asi
+	tools/check-dll build/win32/tools/slatepane-check/slatepane-check.exe
 	ctest --preset native -j $(JOBS)
 
 demo: native win32
 	rm -rf dist build/demo
 	mkdir -p dist build/demo
 	cp build/win32/src/slatepane.asi dist/
+	cp build/win32/tools/slatepane-check/slatepane-check.exe dist/
 	cp -r data/slate_pane_morrowfen dist/
 	build/native/refhost/make_hud_dictionaries dist/slate_pane_morrowfen
 	for scenario in docs/examples/*.json; do \
@@ -33,7 +35,7 @@ demo: native win32
 	    --game-folder dist --scenario $$scenario \
 	    --log build/demo/$$(basename $$scenario .json).log || exit 1; \
 	done
-	@echo "release package: dist/slatepane.asi and dist/slate_pane_morrowfen/"
+	@echo "release package: dist/slatepane.asi, dist/slatepane-check.exe and dist/slate_pane_morrowfen/"
 	@echo "the example scenarios played in the reference host; draw logs: build/demo/*.log"
 
 clean:

@@ -1,7 +1,5 @@
 // On Linux the reference host plays the operating system: it provides these
 // Win32 entry points to the loaded library under their Windows names.
-#include <string>
-
 #include "runtime/os.h"
 
 extern "C" {
@@ -34,14 +32,6 @@ std::int16_t key_state(int virtual_key) { return GetKeyState(virtual_key); }
 
 void error_box(const char* text, const char* caption) {
   MessageBoxA(GetActiveWindow(), text, caption, kIconError);
-}
-
-std::FILE* open_read(const char* path) {
-  std::string native(path);
-  for (char& c : native) {
-    if (c == '\\') c = '/';
-  }
-  return std::fopen(native.c_str(), "rb");
 }
 
 }  // namespace os

@@ -23,6 +23,4 @@ void error_box(const char* text, const char* caption) {
   MessageBoxA(GetActiveWindow(), text, caption, MB_ICONERROR);
 }
 
-std::FILE* open_read(const char* path) { return std::fopen(path, "rb"); }
-
 }  // namespace os

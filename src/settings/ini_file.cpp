@@ -2,13 +2,12 @@
 
 #include <cstdio>
 #include <initializer_list>
-#include <locale>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <utility>
 
 #include "runtime/os.h"
+#include "settings/value_scan.h"
 
 namespace {
 
@@ -39,13 +38,7 @@ void TrimTrailingBlanks(std::string& value) {
   value.erase(end == std::string::npos ? 0 : end + 1);
 }
 
-// Values convert as a formatted stream would read them, whatever global locale
-// the host process has set.
-std::istringstream ValueStream(const std::string& value) {
-  std::istringstream in(value);
-  in.imbue(std::locale::classic());
-  return in;
-}
+std::uint32_t Column(std::size_t index) { return static_cast<std::uint32_t>(index + 1); }
 
 }  // namespace
 
@@ -64,7 +57,9 @@ IniFile IniFile::FromText(std::string_view text) {
 // carriage return right before the line feed is dropped here, as a text-mode
 // read would on Windows; any other carriage return is an ordinary byte.
 void IniFile::Parse(std::string_view text) {
+  std::uint32_t number = 0;
   while (!text.empty()) {
+    ++number;
     const std::size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
     if (end == std::string_view::npos) {
@@ -73,16 +68,18 @@ void IniFile::Parse(std::string_view text) {
       text.remove_prefix(end + 1);
       if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     }
-    ParseLine(line);
+    ParseLine(line, number);
   }
 }
 
-void IniFile::ParseLine(std::string_view line) {
+void IniFile::ParseLine(std::string_view line, std::uint32_t number) {
   if (line.empty()) return;
   enum class State { kBeforeKey, kInKey, kAfterKey, kInValue };
   State state = State::kBeforeKey;
   IniEntry entry;
-  for (const char c : line) {
+  entry.line = number;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
     if (IsCommentStart(c)) {
       if (state == State::kBeforeKey) return;  // whole-line comment
       break;                                   // trailing comment
@@ -91,6 +88,7 @@ void IniFile::ParseLine(std::string_view line) {
       case State::kBeforeKey:
         if (IsSeparator(c)) break;
         entry.key += c;
+        entry.key_column = Column(i);
         state = State::kInKey;
         break;
       case State::kInKey:
@@ -103,6 +101,7 @@ void IniFile::ParseLine(std::string_view line) {
       case State::kAfterKey:
         if (IsSeparator(c)) break;
         entry.value += c;
+        entry.value_column = Column(i);
         state = State::kInValue;
         break;
       case State::kInValue:
@@ -118,16 +117,19 @@ IniEntry& IniFile::Lookup(std::string_view key) {
   for (IniEntry& entry : entries_) {
     if (entry.key == key) return entry;
   }
-  entries_.push_back(IniEntry{std::string(key), std::string(), true});
-  return entries_.back();
+  IniEntry& missing = entries_.emplace_back();
+  missing.key = key;
+  missing.absent = true;
+  return missing;
 }
 
+// The typed lookups convert through the value scan, as a formatted stream
+// reads: "12.5abc" gives 12.5, and a value that reads nothing gives the default.
 float IniFile::ReadFloat(std::string_view key, float default_value) {
   const IniEntry& entry = Lookup(key);
   if (entry.absent) return default_value;
-  std::istringstream in = ValueStream(entry.value);
-  float value;
-  return (in >> value) ? value : default_value;
+  const NumberScan<float> scan = ScanFloats(entry.value, 1);
+  return scan.count == 1 ? scan.numbers[0] : default_value;
 }
 
 // Decimal only: "0x41" stops after the 0, "12.7" after the 12, and a number
@@ -135,9 +137,8 @@ float IniFile::ReadFloat(std::string_view key, float default_value) {
 std::int32_t IniFile::ReadInt(std::string_view key, std::int32_t default_value) {
   const IniEntry& entry = Lookup(key);
   if (entry.absent) return default_value;
-  std::istringstream in = ValueStream(entry.value);
-  std::int32_t value;
-  return (in >> value) ? value : default_value;
+  const NumberScan<std::int32_t> scan = ScanInts(entry.value, 1);
+  return scan.count == 1 ? scan.numbers[0] : default_value;
 }
 
 bool IniFile::ReadBool(std::string_view key) {
@@ -154,12 +155,9 @@ FloatPair IniFile::ReadPair(std::string_view key, FloatPair default_value) {
   const IniEntry& entry = Lookup(key);
   FloatPair pair = default_value;
   if (entry.absent) return pair;
-  std::istringstream in = ValueStream(entry.value);
-  float value;
-  if (!(in >> value)) return pair;
-  pair.first = value;
-  if (!(in >> value)) return pair;
-  pair.second = value;
+  const NumberScan<float> scan = ScanFloats(entry.value, 2);
+  if (scan.count >= 1) pair.first = scan.numbers[0];
+  if (scan.count >= 2) pair.second = scan.numbers[1];
   return pair;
 }
 
@@ -169,11 +167,10 @@ Rgba IniFile::ReadColour(std::string_view key, Rgba default_value) {
   const IniEntry& entry = Lookup(key);
   Rgba colour = default_value;
   if (entry.absent) return colour;
-  std::istringstream in = ValueStream(entry.value);
-  for (std::uint8_t* component : {&colour.r, &colour.g, &colour.b, &colour.a}) {
-    std::int32_t value;
-    if (!(in >> value)) break;
-    *component = static_cast<std::uint8_t>(value);
+  const NumberScan<std::int32_t> scan = ScanInts(entry.value, 4);
+  std::uint8_t* components[] = {&colour.r, &colour.g, &colour.b, &colour.a};
+  for (std::size_t i = 0; i < scan.count; ++i) {
+    *components[i] = static_cast<std::uint8_t>(scan.numbers[i]);
   }
   return colour;
 }

@@ -13,6 +13,12 @@ struct IniEntry {
   std::string key;      // raw bytes; compared byte for byte, case-sensitive
   std::string value;    // raw bytes, trailing spaces and tabs removed
   bool absent = false;  // true only for entries a lookup appended for a missing key
+  // Where the entry stands in the file, so that a tool can point at it: the
+  // 1-based line, and the 1-based byte columns of the key's and the value's
+  // first bytes (0 when the line has none). All 0 for absent entries.
+  std::uint32_t line = 0;
+  std::uint32_t key_column = 0;
+  std::uint32_t value_column = 0;
 };
 
 class IniFile {
@@ -39,7 +45,7 @@ class IniFile {
  private:
   IniFile() = default;
   void Parse(std::string_view text);
-  void ParseLine(std::string_view line);
+  void ParseLine(std::string_view line, std::uint32_t number);
 
   std::vector<IniEntry> entries_;
 };

@@ -1,0 +1,47 @@
+#include "settings_folder.h"
+
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+#include "settings/settings_files.h"
+
+namespace {
+
+// The data folder's own name, without its trailing separator.
+constexpr std::string_view kDataFolderName = kDataFolder.substr(0, kDataFolder.size() - 1);
+
+bool IsFolder(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_directory(path, error);
+}
+
+std::string Join(const std::string& folder, std::string_view name, char separator) {
+  return folder + separator + std::string(name);
+}
+
+}  // namespace
+
+std::optional<SettingsFolder> FindSettingsFolder(const std::string& given) {
+  if (given.empty()) {
+    const std::string folder(kDataFolderName);
+    if (!IsFolder(folder)) return std::nullopt;
+    return SettingsFolder{folder, '/'};
+  }
+  std::string base = given;
+  while (base.size() > 1 && (base.back() == '/' || base.back() == '\\')) base.pop_back();
+  const char separator =
+      base.find('\\') != std::string::npos && base.find('/') == std::string::npos ? '\\' : '/';
+  const std::string inner = Join(base, kDataFolderName, separator);
+  if (IsFolder(inner)) return SettingsFolder{inner, separator};
+  if (IsFolder(base)) return SettingsFolder{base, separator};
+  return std::nullopt;
+}
+
+std::string SettingsFilePath(const SettingsFolder& folder, const char* plugin_path) {
+  std::string relative(std::string_view(plugin_path).substr(kDataFolder.size()));
+  for (char& c : relative) {
+    if (c == '\\') c = folder.separator;
+  }
+  return Join(folder.path, relative, folder.separator);
+}
