@@ -4,6 +4,7 @@
 
 #include "services/player.h"
 #include "services/render.h"
+#include "services/text_table.h"
 #include "services/textures.h"
 
 namespace refhost {
@@ -23,6 +24,7 @@ void register_all() {
   register_texture_services();
   register_player_services();
   register_render_services();
+  register_text_table_services();
 }
 
 }  // namespace

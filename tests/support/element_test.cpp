@@ -6,6 +6,7 @@
 #include "services/player.h"
 #include "services/render.h"
 #include "services/text_printer.h"
+#include "services/text_table.h"
 #include "services/textures.h"
 #include "settings/hud_settings.h"
 
@@ -21,6 +22,7 @@ void ElementTest::SetUp() {
   refhost::textures::reset();
   refhost::render::reset();
   refhost::text_style() = refhost::TextStyle{};
+  refhost::text_table::reset();
   refhost::os_shim::release_all_keys();
   hud_settings = HudSettings{};
   ClearLog();
@@ -29,6 +31,8 @@ void ElementTest::SetUp() {
 void ElementTest::TearDown() {
   refhost::os_shim::release_all_keys();
   hud_settings = HudSettings{};
+  // Tests outside this fixture find the host as clean as it was.
+  Image().clear_data();
   Image().rewrite_code();
   ClearLog();
 }

@@ -1,0 +1,48 @@
+#include "services/text_table.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "runtime/host_interface.h"
+#include "scenario.h"
+#include "support/element_test.h"
+
+namespace {
+
+class TextTable : public ElementTest {
+ protected:
+  static void Set(const std::string& name, const nlohmann::json& value) {
+    refhost::set_host_variable(Image(), name, value);
+  }
+};
+
+TEST_F(TextTable, ScenarioStepsFillTheLookupTable) {
+  const refhost::Scenario sc = refhost::Scenario::parse(
+      R"({"start": {"texts": {"M_TIME": "Zeit \u00fcbrig"}}, "at": {"2": {"texts": {"M_TIME": "x"}}}})");
+  refhost::apply_step(Image(), sc.start);
+  EXPECT_EQ(std::u16string(HostText::Lookup("M_TIME")), u"Zeit \u00fcbrig");
+  EXPECT_EQ(std::u16string(HostText::Lookup("M_NONE")), u"");
+  refhost::apply_step(Image(), sc.at.at(2));
+  EXPECT_EQ(std::u16string(HostText::Lookup("M_TIME")), u"x");
+  EXPECT_EQ(Calls("HostText.Lookup").at(0).text(), "HostText.Lookup \"M_TIME\"");
+  EXPECT_THROW(refhost::Scenario::parse(R"({"start": {"texts": {"K": 3}}})"), std::runtime_error);
+}
+
+TEST_F(TextTable, NamesArePublishedAtOneAddressPerText) {
+  Set("HostZone.Name", "Docks");
+  const char16_t* docks = HostZone::Name();
+  EXPECT_EQ(std::u16string(docks), u"Docks");
+  Set("HostVehicleName.Name", "Stinger");
+  Set("HostZone.Name", "Docks");
+  EXPECT_EQ(HostZone::Name(), docks);  // the same text, the same pointer
+  Set("HostZone.Name", "Mall");
+  EXPECT_NE(HostZone::Name(), docks);          // a change of text: a new pointer
+  EXPECT_EQ(std::u16string(docks), u"Docks");  // the old one stays readable
+  Set("HostVehicleName.Name", nullptr);
+  EXPECT_EQ(HostVehicleName::Name(), nullptr);
+  EXPECT_THROW(Set("HostZone.Name", 1), std::runtime_error);
+  EXPECT_THROW(Set("HostPlayer.Character", "x"), std::runtime_error);  // not a name
+}
+
+}  // namespace
