@@ -22,7 +22,8 @@ class ScriptText : public ElementTest {
   }
 };
 
-TEST_F(ScriptText, LineGeometrySwitchesAndFixedWrap) {
+TEST_F(ScriptText, LineGeometryAndFixedWrapInTheirOrder) {
+  Set(0, "GeometryA", 1.0);  // a free record: skipped whatever it holds
   Set(7, "Text", "Go");
   Set(7, "GeometryA", 0.48);
   Set(7, "GeometryB", 1.12);
@@ -30,43 +31,35 @@ TEST_F(ScriptText, LineGeometrySwitchesAndFixedWrap) {
   Set(7, "Font", 3);
   Set(7, "Colour", {1, 2, 3, 4});
   Set(7, "BoxColour", {5, 6, 7, 8});
-  Set(7, "SwitchA", 1);
-  Set(7, "SwitchD", 1);
-  Set(7, "SwitchF", 1);
   DrawScriptTextA();
-  const std::vector<std::string> expected = {
-      "HostText.SetScale 1.0799999 1.35",  // sx(a), sy(b) x 0.5
-      "HostText.SetColour 1 2 3 4",
-      "HostText.ModeK",  // A on
-      "HostText.ModeL",  // B off
-      "HostText.CentreOff",
-      "HostText.SetWrapX 900",  // sx(400) whatever the record holds
-      "HostText.SetLineWidth 450",
-      "HostText.ModeE",  // D on
-      "HostText.SetBoxColour 5 6 7 8",
-      "HostText.ModeD",  // E off
-      "HostText.ModeA",  // F on
-      "HostText.SetFont 3",
-      "HostText.Print 1438.9202 1077.3 \"Go\"",  // sx(640 - a), sy(448 - b)
-  };
-  EXPECT_EQ(Calls(), expected);
+  EXPECT_EQ(
+      Calls(),
+      (std::vector<std::string>{
+          "HostText.SetScale 1.0799999 1.35",  // sx(a), sy(b) x 0.5
+          "HostText.SetColour 1 2 3 4", "HostText.ModeG", "HostText.ModeL", "HostText.CentreOff",
+          "HostText.SetWrapX 900",  // sx(400) whatever the record holds
+          "HostText.SetLineWidth 450", "HostText.AlignRight", "HostText.SetBoxColour 5 6 7 8",
+          "HostText.ModeD", "HostText.ModeC", "HostText.SetFont 3",
+          "HostText.Print 1438.9202 1077.3 \"Go\""}));  // sx(640 - a), sy(448 - b)
 }
 
-TEST_F(ScriptText, OtherSwitchValuesAndFreeRecords) {
-  Set(0, "GeometryA", 1.0);  // a free record: not printed whatever it holds
+TEST_F(ScriptText, EachSwitchByteSelectsTheOtherRoutine) {
+  const struct {
+    const char* field;
+    std::size_t call;
+    const char* on;
+  } switches[] = {{"SwitchA", 2, "HostText.ModeK"},    {"SwitchB", 3, "HostText.ModeB"},
+                  {"SwitchC", 4, "HostText.CentreOn"}, {"SwitchD", 7, "HostText.ModeE"},
+                  {"SwitchE", 9, "HostText.ModeJ"},    {"SwitchF", 10, "HostText.ModeA"}};
   Set(47, "Text", "Last");
-  Set(47, "SwitchB", 1);
-  Set(47, "SwitchC", 1);
-  Set(47, "SwitchE", 1);
-  DrawScriptTextA();
-  const std::vector<std::string> calls = Calls();
-  ASSERT_EQ(calls.size(), 13u);
-  EXPECT_EQ(calls[2], "HostText.ModeG");
-  EXPECT_EQ(calls[3], "HostText.ModeB");
-  EXPECT_EQ(calls[4], "HostText.CentreOn");
-  EXPECT_EQ(calls[7], "HostText.AlignRight");
-  EXPECT_EQ(calls[9], "HostText.ModeJ");
-  EXPECT_EQ(calls[10], "HostText.ModeC");
+  for (const auto& s : switches) {
+    SCOPED_TRACE(s.field);
+    Set(47, s.field, 1);
+    ClearLog();
+    DrawScriptTextA();
+    EXPECT_EQ(Calls().at(s.call), s.on);
+    Set(47, s.field, 0);
+  }
 }
 
 TEST_F(ScriptText, GatesOfTheTwoRoutines) {
@@ -103,7 +96,6 @@ TEST_F(ScriptText, LineWithoutTerminatorIsCutAt100Characters) {
   std::uint8_t* line = HostScriptText::Lines();
   for (std::size_t k = 0; k < 100; ++k) write_field<char16_t>(line, 44 + 2 * k, u'L');
   write_field<char16_t>(line, 244, u'X');  // the next record starts right after
-  write_field<char16_t>(line, 246, 0);
   DrawScriptTextA();
   EXPECT_EQ(Calls("HostText.Print").at(0).text_arg(2), std::string(100, 'L'));
 }

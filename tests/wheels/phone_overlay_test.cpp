@@ -15,6 +15,7 @@ namespace {
 
 constexpr int kP = 0x50;
 constexpr int kO = 0x4F;
+using Draws = std::vector<std::vector<float>>;
 
 class Phone : public ElementTest {
  protected:
@@ -23,15 +24,15 @@ class Phone : public ElementTest {
     phone = PhoneState{};
     hud_textures = HudTextures{};  // before the renderer starts: no phone dictionary
   }
-  // One frame at host time `now` with these keys held; returns the phone's
-  // (top, bottom) and the coloured clock's y for each draw.
-  static std::vector<std::vector<float>> Frame(int now, std::vector<int> keys = {}) {
+  // One frame at host time `now` with these keys held: for each phone drawn,
+  // its top and bottom and the y of the coloured clock.
+  static Draws Frame(int now, std::vector<int> keys = {}) {
     HostTime::NowMs() = now;
     for (int key : keys) refhost::os_shim::set_key_down(key, true);
     ClearLog();
     PhoneOverlay();
     refhost::os_shim::release_all_keys();
-    std::vector<std::vector<float>> draws;
+    Draws draws;
     const auto prints = Calls("HostText.Print");
     const auto sprites = Calls("HostSprite.Draw");
     for (std::size_t k = 0; k < sprites.size(); ++k) {
@@ -40,8 +41,9 @@ class Phone : public ElementTest {
     }
     return draws;
   }
-  using Draws = std::vector<std::vector<float>>;
 };
+
+const std::vector<float> kRest = {680, 1192, 1070.3572f};
 
 TEST_F(Phone, NeverOpenedIsClosedEvenAtClockZero) {
   EXPECT_EQ(Frame(0), Draws{});
@@ -49,58 +51,48 @@ TEST_F(Phone, NeverOpenedIsClosedEvenAtClockZero) {
 }
 
 TEST_F(Phone, RisesOver512MsRestsWithTheClockAndVanishesAfter100Seconds) {
-  const int t0 = 5000;
-  EXPECT_EQ(Frame(t0, {kP}), (Draws{{1192, 1704, 2304.6428f}}));  // wholly below the screen
-  EXPECT_EQ(Frame(t0 + 20), (Draws{{1172, 1684, 2256.4287f}}));
-  EXPECT_EQ(Frame(t0 + 500), (Draws{{692, 1204, 1099.2858f}}));
-  EXPECT_EQ(Frame(t0 + 512), (Draws{{680, 1192, 1070.3572f}}));          // at rest
-  EXPECT_EQ(Frame(t0 + 50000, {kP}), (Draws{{680, 1192, 1070.3572f}}));  // 'P' changes nothing
-  EXPECT_EQ(phone.PhoneUntil, t0 + 100512);
-  EXPECT_EQ(Frame(t0 + 100512).size(), 1u);
-  EXPECT_EQ(Frame(t0 + 100513), Draws{});                    // gone in one frame
-  EXPECT_EQ(Frame(t0 + 100600, {kP}).at(0).at(0), 1192.0f);  // opens again
+  EXPECT_EQ(Frame(5000, {kP}), (Draws{{1192, 1704, 2304.6428f}}));  // wholly below the screen
+  EXPECT_EQ(Frame(5020), (Draws{{1172, 1684, 2256.4287f}}));
+  EXPECT_EQ(Frame(5500), (Draws{{692, 1204, 1099.2858f}}));
+  EXPECT_EQ(Frame(5512), Draws{kRest});
+  EXPECT_EQ(Frame(55000, {kP}), Draws{kRest});  // 'P' changes nothing while open
+  EXPECT_EQ(Frame(105512), Draws{kRest});
+  EXPECT_EQ(Frame(105513), Draws{});                    // gone in one frame
+  EXPECT_EQ(Frame(105600, {kP}).at(0).at(0), 1192.0f);  // opens again
 }
 
 TEST_F(Phone, OAtRestDrawsTwiceThenSlidesDown) {
   Frame(0, {kP});
-  const Draws rest = {{680, 1192, 1070.3572f}};
-  EXPECT_EQ(Frame(1000, {kO}), (Draws{rest[0], rest[0]}));
-  EXPECT_EQ(Frame(1000, {kO, kP}), (Draws{rest[0], rest[0]}));  // held: 'O' wins over 'P'
-  EXPECT_EQ(Frame(1256), (Draws{{936, 1448, 1687.5f}}));        // halfway down
+  EXPECT_EQ(Frame(1000, {kO}), (Draws{kRest, kRest}));
+  EXPECT_EQ(Frame(1000, {kO, kP}), (Draws{kRest, kRest}));  // held: 'O' wins over 'P'
+  EXPECT_EQ(Frame(1256), (Draws{{936, 1448, 1687.5f}}));    // halfway down
   EXPECT_EQ(Frame(1512), (Draws{{1192, 1704, 2304.6428f}}));
   EXPECT_EQ(Frame(1513), Draws{});
-  EXPECT_EQ(Frame(9000, {kO}), (Draws{rest[0], rest[0]}));  // closed: shows up at rest
+  EXPECT_EQ(Frame(9000, {kO}), (Draws{kRest, kRest}));  // closed: shows up at rest
 }
 
 TEST_F(Phone, SpriteByRadarType) {
   for (int type : {0, 1, 2, 3}) {
-    SCOPED_TRACE(type);
     hud_settings.RADAR_TYPE = type;
     Frame(0);
-    EXPECT_EQ(Calls("HostTxd.FindTexture").at(0).text_arg(1), type == 1 ? "phone_class" : "phone");
+    EXPECT_EQ(Calls("HostTxd.FindTexture").at(0).text_arg(1), type == 1 ? "phone_class" : "phone")
+        << type;
   }
 }
 
 TEST_F(Phone, ClockPrintsHoursAndMinutesWithADropShadowBelowRight) {
-  struct Case {
-    int hours, minutes;
-    const char* text;
-  };
-  const Case cases[] = {{7, 5, "07:05"}, {0, 0, "00:00"}, {23, 59, "23:59"}};
-  hud_settings.colours.CLOCK_COLOR.a = 0;  // only the shadow shows, both still print
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    HostClock::Hours() = static_cast<std::uint8_t>(c.hours);
-    HostClock::Minutes() = static_cast<std::uint8_t>(c.minutes);
+  hud_settings.colours.CLOCK_COLOR.a = 0;  // only the shadow shows; both still print
+  const std::pair<int, const char*> cases[] = {{0x0705, "07:05"}, {0, "00:00"}, {0x173B, "23:59"}};
+  for (const auto& [time, text] : cases) {
+    SCOPED_TRACE(text);
+    HostClock::Hours() = static_cast<std::uint8_t>(time >> 8);
+    HostClock::Minutes() = static_cast<std::uint8_t>(time & 0xFF);
     Frame(0, {kO});
-    const auto prints = Calls("HostText.Print");
-    const std::string text = std::string(" \"") + c.text + "\"";
-    ASSERT_EQ(prints.size(), 4u);
-    EXPECT_EQ(prints[0].text(), "HostText.Print 1915.5 1075.1786" + text);  // + sx(2), + sy(2)
-    EXPECT_EQ(prints[1].text(), "HostText.Print 1911 1070.3572" + text);
-    const auto colours = Calls("HostText.SetColour");
-    EXPECT_EQ(colours[0].text(), "HostText.SetColour 0 0 0 255");
-    EXPECT_EQ(colours[1].text(), "HostText.SetColour 194 165 120 0");
+    const std::string quoted = std::string(" \"") + text + "\"";
+    EXPECT_EQ(Calls("HostText.Print").at(0).text(), "HostText.Print 1915.5 1075.1786" + quoted);
+    EXPECT_EQ(Calls("HostText.Print").at(1).text(), "HostText.Print 1911 1070.3572" + quoted);
+    EXPECT_EQ(Calls("HostText.SetColour").at(0).text(), "HostText.SetColour 0 0 0 255");
+    EXPECT_EQ(Calls("HostText.SetColour").at(1).text(), "HostText.SetColour 194 165 120 0");
   }
 }
 
