@@ -8,6 +8,7 @@
 #include "services/player.h"
 #include "services/radio.h"
 #include "services/render.h"
+#include "services/text_table.h"
 #include "services/textures.h"
 #include "services/wide_text.h"
 
@@ -33,6 +34,7 @@ void register_all() {
   register_game_state_services();
   register_radio_services();
   register_pad_query_services();
+  register_text_table_services();
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "host_records.h"
 #include "keyboard.h"
+#include "services/text_table.h"
 #include "text_encoding.h"
 
 namespace refhost {
@@ -56,11 +57,24 @@ struct Settable {
   Setter setter;
 };
 
-// Scalars whose type is a pointer are the host's own business: a scenario
-// cannot name host memory.
+// The host's name pointers (16-bit texts) are published from a scenario: a
+// text puts the name where the host keeps it, null clears the pointer. Other
+// pointers are the host's own business: a scenario cannot name host memory.
+void set_name_pointer(HostImage& image, const std::string& name, const json& value) {
+  const char16_t* where = nullptr;
+  if (value.is_string()) {
+    where = text_table::publish(utf16_from_utf8(value.get<std::string>()));
+  } else if (!value.is_null()) {
+    throw std::runtime_error(name + ": expected a text or null");
+  }
+  image.set<const char16_t*>(name, where);
+}
+
 template <typename T>
 void set_value(HostImage& image, const std::string& name, const json& value) {
-  if constexpr (std::is_pointer_v<T>) {
+  if constexpr (std::is_same_v<T, const char16_t*>) {
+    set_name_pointer(image, name, value);
+  } else if constexpr (std::is_pointer_v<T>) {
     (void)image;
     (void)value;
     throw std::runtime_error(name + ": a host pointer cannot be set from a scenario");
@@ -86,6 +100,13 @@ ScenarioStep parse_step(const json& node, const std::string& where) {
     if (key == "set") {
       if (!value.is_object()) throw std::runtime_error(where + ".set: expected an object");
       step.set = value;
+    } else if (key == "texts") {
+      if (!value.is_object()) throw std::runtime_error(where + ".texts: expected an object");
+      for (const auto& [text_key, text] : value.items()) {
+        if (!text.is_string())
+          throw std::runtime_error(where + ".texts." + text_key + ": expected a text");
+        step.texts[text_key] = text.get<std::string>();
+      }
     } else if (key == "keys") {
       if (!value.is_object()) throw std::runtime_error(where + ".keys: expected an object");
       for (const auto& [code, held] : value.items()) {
@@ -117,6 +138,7 @@ void set_host_variable(HostImage& image, const std::string& name, const json& va
 
 void apply_step(HostImage& image, const ScenarioStep& step) {
   for (const auto& [name, value] : step.set.items()) set_host_variable(image, name, value);
+  for (const auto& [key, text] : step.texts) text_table::set_entry(key, utf16_from_utf8(text));
   for (const auto& [code, held] : step.keys) set_key(code, held);
 }
 

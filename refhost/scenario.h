@@ -12,6 +12,7 @@ namespace refhost {
 
 struct ScenarioStep {
   nlohmann::json set = nlohmann::json::object();  // host variables by name
+  std::map<std::string, std::string> texts;       // HostText.Lookup key -> text (UTF-8)
   std::map<int, bool> keys;                       // virtual-key code -> held
 };
 
@@ -30,7 +31,8 @@ struct Scenario {
 };
 
 // Writes one host variable by its address-map name from a JSON value: a
-// number for a scalar, a string for 16-bit text, a list for an array.
+// number for a scalar, a string for 16-bit text, a list for an array; a
+// 16-bit name pointer takes a text, which the host publishes, or null.
 // Throws std::runtime_error for an unknown name or a value that does not fit.
 void set_host_variable(HostImage& image, const std::string& name, const nlohmann::json& value);
 

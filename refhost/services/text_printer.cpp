@@ -1,7 +1,5 @@
 #include "services/text_printer.h"
 
-#include <string>
-
 #include "draw_log.h"
 #include "routines.h"
 
@@ -80,16 +78,6 @@ HOST_CDECL void ascii_to_wide(const char* text, char16_t* wide) {
   wide[k] = 0;
 }
 
-// The host's text table answers every key with the key itself, widened.
-HOST_CDECL const char16_t* lookup(const char* key) {
-  log_call(HostId::HostText_Lookup).text(key);
-  static std::u16string answer;
-  answer.clear();
-  for (const char* p = key; p && *p; ++p)
-    answer += static_cast<char16_t>(static_cast<unsigned char>(*p));
-  return answer.c_str();
-}
-
 }  // namespace
 
 void register_text_services() {
@@ -128,7 +116,6 @@ void register_text_services() {
   implement<HostId::HostText_Print>(print);
   implement<HostId::HostText_PrintVariant>(print_variant);
   implement<HostId::HostText_AsciiToWide>(ascii_to_wide);
-  implement<HostId::HostText_Lookup>(lookup);
 }
 
 }  // namespace refhost

@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "runtime/host_interface.h"
+#include "runtime/host_record.h"
 
 inline bool HostTextEmpty(const char16_t* text) { return text == nullptr || text[0] == 0; }
 
@@ -31,4 +32,22 @@ inline constexpr int kBigMessageSlots = 6;
 
 inline char16_t* BigMessageSlot(int slot) {
   return HostText::BigMessageSlots() + kBigMessageChars * static_cast<std::size_t>(slot);
+}
+
+// The zone and vehicle names the host publishes by pointer live in its text
+// tables, whose entries are short; a name is read up to this many characters.
+inline constexpr std::size_t kHostNameChars = 64;
+
+// Copies a text kept inside a host record at `offset` (8-bit texts as char,
+// 16-bit ones as char16_t), at most N - 1 characters, read field by field.
+template <typename Char, std::size_t N>
+const Char* CopyRecordText(Char (&out)[N], const void* record, std::size_t offset) {
+  std::size_t n = 0;
+  for (; n < N - 1; ++n) {
+    const Char c = read_field<Char>(record, offset + n * sizeof(Char));
+    if (c == 0) break;
+    out[n] = c;
+  }
+  out[n] = 0;
+  return out;
 }

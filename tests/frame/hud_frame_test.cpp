@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "draw_log.h"
 #include "host_image.h"

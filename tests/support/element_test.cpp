@@ -9,6 +9,7 @@
 #include "services/player.h"
 #include "services/render.h"
 #include "services/text_printer.h"
+#include "services/text_table.h"
 #include "services/textures.h"
 #include "settings/hud_settings.h"
 #include "wheels/radio_wheel.h"
@@ -39,6 +40,7 @@ void ElementTest::SetUp() {
   refhost::textures::reset();
   refhost::render::reset();
   refhost::text_style() = refhost::TextStyle{};
+  refhost::text_table::reset();
   refhost::os_shim::release_all_keys();
   hud_settings = HudSettings{};
   ResetElementState();
@@ -48,6 +50,8 @@ void ElementTest::SetUp() {
 void ElementTest::TearDown() {
   refhost::os_shim::release_all_keys();
   hud_settings = HudSettings{};
+  // Tests outside this fixture find the host as clean as it was.
+  Image().clear_data();
   Image().rewrite_code();
   ClearLog();
 }
