@@ -1,11 +1,11 @@
-# make test   installs what is missing, builds both targets, runs every test
+# make test   installs what is missing, builds both targets and the preview, runs every test
 # make demo   builds the release package into dist/
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: test demo native win32 deps clean
+.PHONY: test demo native win32 preview deps clean
 
 deps:
-	tools/install-deps native win32 wine
+	tools/install-deps native win32 wine preview
 
 native:
 	tools/install-deps native
@@ -17,17 +17,25 @@ win32:
 	cmake --preset win32
 	cmake --build --preset win32 -j $(JOBS)
 
-test: native win32
+# The HUD preview and the texture dictionaries' art, for the build machine's
+# own architecture (Cairo).
+preview:
+	tools/install-deps preview
+	cmake -S preview -B build/preview -DCMAKE_BUILD_TYPE=Release
+	cmake --build build/preview -j $(JOBS)
+
+test: native win32 preview
 	tools/install-deps wine
 	tools/check-dll build/win32/src/slatepane.asi
+	ctest --test-dir build/preview -j $(JOBS) --output-on-failure
 	ctest --preset native -j $(JOBS)
 
-demo: native win32
+demo: native win32 preview
 	rm -rf dist build/demo
 	mkdir -p dist build/demo
 	cp build/win32/src/slatepane.asi dist/
 	cp -r data/slate_pane_morrowfen dist/
-	build/native/refhost/make_hud_dictionaries dist/slate_pane_morrowfen
+	build/preview/make_hud_dictionaries dist/slate_pane_morrowfen
 	for scenario in docs/examples/*.json; do \
 	  build/native/refhost/refhost --build 100 --plugin build/native/src/libslatepane.so \
 	    --game-folder dist --scenario $$scenario \
