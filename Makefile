@@ -1,8 +1,11 @@
 # make test   installs what is missing, builds both targets and the preview, runs every test
-# make demo   builds the release package into dist/
+# make demo   builds the release package into dist/, and the preview pictures into dist/preview/
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+# The busy scenario previewed at these screen sizes, for each of these RADAR_TYPE values.
+PREVIEW_SCREENS = 1920x1080 1280x1024 3440x1440
+PREVIEW_RADAR_TYPES = 1 2 3
 
-.PHONY: test demo native win32 preview deps clean
+.PHONY: test demo native win32 preview preview-image deps clean
 
 deps:
 	tools/install-deps native win32 wine preview
@@ -32,7 +35,7 @@ test: native win32 preview
 
 demo: native win32 preview
 	rm -rf dist build/demo
-	mkdir -p dist build/demo
+	mkdir -p dist build/demo dist/preview
 	cp build/win32/src/slatepane.asi dist/
 	cp -r data/slate_pane_morrowfen dist/
 	build/preview/make_hud_dictionaries dist/slate_pane_morrowfen
@@ -41,8 +44,24 @@ demo: native win32 preview
 	    --game-folder dist --scenario $$scenario \
 	    --log build/demo/$$(basename $$scenario .json).log || exit 1; \
 	done
+	# The shipped settings with RADAR_TYPE set in a first line, which wins.
+	for type in $(PREVIEW_RADAR_TYPES); do \
+	  settings=build/demo/settings-radar$$type; \
+	  cp -r data/slate_pane_morrowfen $$settings; \
+	  { echo "RADAR_TYPE = $$type"; cat data/slate_pane_morrowfen/slatepane_VC.ini; } \
+	    >$$settings/slatepane_VC.ini; \
+	  for screen in $(PREVIEW_SCREENS); do \
+	    tools/preview --settings $$settings --screen $$screen \
+	      --out dist/preview/hud-$$screen-radar$$type.png >/dev/null || exit 1; \
+	  done; \
+	done
 	@echo "release package: dist/slatepane.asi and dist/slate_pane_morrowfen/"
 	@echo "the example scenarios played in the reference host; draw logs: build/demo/*.log"
+	@echo "previews of the busy scenario: dist/preview/*.png"
+
+# The picture the README shows: the busy scenario at 1920 x 1080, RADAR_TYPE 1.
+preview-image: native preview
+	tools/preview --out docs/images/hud-preview.png
 
 clean:
 	rm -rf build dist
