@@ -20,7 +20,8 @@ class SpriteTest : public ::testing::Test {
     library.add("radio_vc.txd", {solid("3", kBlue)});
     library.add("named.txd", {refhost::txd::TextureEntry("plain", 64, 64)});
     library.add(kHostStore,
-                {solid("radar27", kGreen), solid("radar28", kRed),
+                {solid("radar_north", kYellow), solid("radardisc", kBlue), solid("radar27", kGreen),
+                 solid("radar28", kRed),
                  texture("radar30", 16, 16, [](int x, int) { return x < 8 ? kBlue : kWhite; })});
   }
   TextureLibrary library;
@@ -176,6 +177,32 @@ TEST_F(SpriteTest, RawSpritesFollowTheRenderStates) {
              library);
   // Vertex alpha off: the colour's opacity of 128 is not used.
   ExpectColour(blended, 100, 100, (Rgba{0, 120, 0, 255}));
+}
+
+TEST_F(SpriteTest, TheHostsOwnRadarMarks) {
+  // On 1920 x 1080 a font unit is 2.25 pixels across and 2.41 down, a layout
+  // unit one pixel.
+  const Picture p = render(
+      "1 HostRadar.DrawSprite 3 100 100 255\n"
+      "1 HostRadar.DrawSprite 16 200 100 128\n"
+      "1 HostRadar.DrawTrace 300 100 1 255 0 0 255 2\n"
+      "1 HostRadar.DrawTrace 400 100 1 0 255 0 255 0\n"
+      "1 HostRadar.DrawTrace 500 100 1 0 0 255 255 1\n",
+      library, {1920, 1080});
+  // Sprite 3 is the north marker, 5 font units each way: 11.25 by 12.05 pixels.
+  ExpectColour(p, 100, 100, kYellow);
+  ExpectColour(p, 110, 111, kYellow);
+  ExpectColour(p, 113, 100, kNothing);
+  ExpectColour(p, 200, 100, (Rgba{0, 0, 255, 128}));
+  // Marks of size 1 reach 2 x 3 = 6 layout units from their centre.
+  ExpectColour(p, 300, 100, kRed);
+  ExpectColour(p, 303, 96, kRed);
+  ExpectColour(p, 400, 98, kGreen);
+  ExpectColour(p, 404, 96, kNothing);  // the upward triangle's upper corners are empty
+  ExpectColour(p, 402, 104, kGreen);
+  ExpectColour(p, 500, 98, kBlue);
+  ExpectColour(p, 503, 95, kBlue);  // and the downward one's lower corners
+  ExpectColour(p, 504, 104, kNothing);
 }
 
 TEST_F(SpriteTest, OnlyTheChosenFrameDrawsButEveryFrameKeepsState) {

@@ -145,6 +145,38 @@ TEST_F(TextTest, StyleCarriesOverFromEarlierFrames) {
   EXPECT_EQ(render(log, library, {800, 600}, 1).total_alpha(), 0);
 }
 
+TEST_F(TextTest, GlyphsTakeTheirSizeFromTheScale) {
+  auto ink_of = [this](const char* scale) {
+    return render(std::string("1 HostText.SetScale ") + scale +
+                      "\n1 HostText.SetColour 255 255 255 255\n1 HostText.Print 100 100 \"H\"\n",
+                  library, {800, 600})
+        .ink();
+  };
+  const Picture::Box base = ink_of("1 2.5");
+  const Picture::Box wide = ink_of("2 2.5");
+  const Picture::Box tall = ink_of("1 5");
+  const double width = base.right - base.left + 1, height = base.bottom - base.top + 1;
+  // A capital H of font 0 stands about 0.73 em tall: 0.73 x 16 x 2.5 = 29 pixels.
+  EXPECT_NEAR(height, 29, 2);
+  EXPECT_NEAR((wide.right - wide.left + 1) / width, 2, 0.1);
+  EXPECT_NEAR(wide.bottom - wide.top + 1, height, 1);
+  EXPECT_NEAR((tall.bottom - tall.top + 1) / height, 2, 0.1);
+  EXPECT_NEAR(tall.right - tall.left + 1, width, 1);
+}
+
+TEST_F(TextTest, EachHostFontHasItsOwnFace) {
+  auto ink_sum = [this](int font) {
+    return render("1 HostText.SetScale 1 2.5\n1 HostText.SetFont " + std::to_string(font) +
+                      "\n1 HostText.Print 100 100 \"Hamburg\"\n",
+                  library, {800, 600})
+        .total_alpha();
+  };
+  const long long serif_bold = ink_sum(0), sans = ink_sum(1), sans_bold = ink_sum(2);
+  EXPECT_NE(serif_bold, sans_bold);
+  EXPECT_GT(sans_bold, sans * 1.2);  // bold carries more ink
+  EXPECT_EQ(ink_sum(7), sans);       // an unknown font number prints as font 1
+}
+
 TEST_F(TextTest, ScalesThatCannotShowPrintNothing) {
   for (const char* scale : {"0 2.5", "1 -1", "nan 1", "inf 1"}) {
     SCOPED_TRACE(scale);
