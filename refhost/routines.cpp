@@ -3,8 +3,10 @@
 #include <array>
 
 #include "services/player.h"
+#include "services/radar.h"
 #include "services/render.h"
 #include "services/textures.h"
+#include "services/world.h"
 
 namespace refhost {
 
@@ -23,6 +25,8 @@ void register_all() {
   register_texture_services();
   register_player_services();
   register_render_services();
+  register_world_services();
+  register_radar_services();
 }
 
 }  // namespace

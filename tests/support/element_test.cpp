@@ -4,9 +4,11 @@
 #include "os_shim.h"
 #include "scenario.h"
 #include "services/player.h"
+#include "services/radar.h"
 #include "services/render.h"
 #include "services/text_printer.h"
 #include "services/textures.h"
+#include "services/world.h"
 #include "settings/hud_settings.h"
 
 void ElementTest::SetUp() {
@@ -20,6 +22,8 @@ void ElementTest::SetUp() {
   refhost::player::reset();
   refhost::textures::reset();
   refhost::render::reset();
+  refhost::radar::reset();
+  refhost::world::reset();
   refhost::text_style() = refhost::TextStyle{};
   refhost::os_shim::release_all_keys();
   hud_settings = HudSettings{};
