@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <type_traits>
@@ -147,6 +148,9 @@ StoreLayout parse_store(const json& node) {
   return layout;
 }
 
+const std::set<std::string, std::less<>> kTopLevel = {"screen", "clock",         "frames",
+                                                      "start",  "texture_store", "at"};
+
 int get_int(const json& node, const char* key, int fallback) {
   return node.contains(key) ? node.at(key).get<int>() : fallback;
 }
@@ -189,6 +193,12 @@ void apply_store_layout(const StoreLayout& layout) {
 Scenario Scenario::parse(const std::string& json_text) {
   try {
     const json root = json::parse(json_text);
+    if (!root.is_object()) throw std::runtime_error("scenario: expected an object");
+    for (const auto& [key, value] : root.items()) {
+      if (!kTopLevel.contains(key)) {
+        throw std::runtime_error("scenario: unknown entry \"" + key + "\"");
+      }
+    }
     Scenario sc;
     if (root.contains("screen")) {
       sc.width = get_int(root.at("screen"), "width", sc.width);
