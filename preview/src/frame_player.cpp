@@ -26,7 +26,7 @@ bool FramePlayer::keep_state(const LogCall& call) {
     textures_.note_lookup(call);
   } else if (call.name == "HostIm2D.SetVertices") {
     if (!im2d_.set_vertices(call))
-      throw LogError("HostIm2D.SetVertices: not n, points, uvs, colour");
+      throw LogError("HostIm2D.SetVertices: not n, vertices x y u v, colour");
   } else if (call.name == "HostIm2D.SetMaskVertices") {
     im2d_.set_mask_vertices();
   } else {

@@ -20,12 +20,11 @@ bool Im2D::set_vertices(const LogCall& call) {
   if (n < 0 || n > kMaxVertices || call.size() != static_cast<std::size_t>(1 + 4 * n + 4)) {
     return false;
   }
-  const std::size_t uv = 1 + 2 * static_cast<std::size_t>(n);
   for (std::size_t k = 0; k < static_cast<std::size_t>(n); ++k) {
-    vertices_.push_back(
-        UvVertex{call.f(1 + 2 * k), call.f(2 + 2 * k), call.f(uv + 2 * k), call.f(uv + 2 * k + 1)});
+    const std::size_t at = 1 + 4 * k;
+    vertices_.push_back(UvVertex{call.f(at), call.f(at + 1), call.f(at + 2), call.f(at + 3)});
   }
-  colour_ = *colour_arg(call, uv + 2 * static_cast<std::size_t>(n));
+  colour_ = *colour_arg(call, 1 + 4 * static_cast<std::size_t>(n));
   return true;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The host's immediate-mode 2-D drawing on the picture.
-//   HostIm2D.SetVertices n, then n screen points (x y), n texture coordinates
-//     (u v), then one colour r g b a: the vertices of the next primitive.
+//   HostIm2D.SetVertices n, then each vertex as its screen point and texture
+//     coordinates (x y u v), then one colour r g b a: the vertices of the next
+//     primitive.
 //   HostIm2D.SetMaskVertices n, then n screen points: a mask primitive, which
 //     in the host only cuts what is drawn later through the depth buffer; the
 //     picture does not model that and draws nothing for it.

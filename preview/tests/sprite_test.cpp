@@ -112,9 +112,10 @@ TEST_F(SpriteTest, ANameMeansTheTextureLastLookedUp) {
 
 std::string Fan(float u0, float u1, const char* colour = "255 255 255 255") {
   // A square 100..300, its corners' texture coordinates from u0 to u1.
-  return "1 HostIm2D.SetVertices 4 100 100 300 100 300 300 100 300 " + std::to_string(u0) + " 0 " +
-         std::to_string(u1) + " 0 " + std::to_string(u1) + " 1 " + std::to_string(u0) + " 1 " +
-         colour + "\n1 HostIm2D.RenderPrimitive 5 \"vertex buffer\" 4\n";
+  const std::string a = std::to_string(u0), b = std::to_string(u1);
+  return "1 HostIm2D.SetVertices 4 100 100 " + a + " 0 300 100 " + b + " 0 300 300 " + b +
+         " 1 100 300 " + a + " 1 " + colour +
+         "\n1 HostIm2D.RenderPrimitive 5 \"vertex buffer\" 4\n";
 }
 
 TEST_F(SpriteTest, ATriangleFanSamplesTheTileItsRasterNames) {
@@ -149,9 +150,9 @@ TEST_F(SpriteTest, ATriangleFanSamplesTheTileItsRasterNames) {
 TEST_F(SpriteTest, NeighbouringFansMeetWithoutASeam) {
   const Picture p = render(
       "1 HostRender.SetState 1 27 \"radar27\"\n"
-      "1 HostIm2D.SetVertices 3 100.3 100 200.6 100 100.3 300 0 0 1 0 0 1 255 255 255 255\n"
+      "1 HostIm2D.SetVertices 3 100.3 100 0 0 200.6 100 1 0 100.3 300 0 1 255 255 255 255\n"
       "1 HostIm2D.RenderPrimitive 5 \"vertex buffer\" 3\n"
-      "1 HostIm2D.SetVertices 3 200.6 100 200.6 300 100.3 300 1 0 1 1 0 1 255 255 255 255\n"
+      "1 HostIm2D.SetVertices 3 200.6 100 1 0 200.6 300 1 1 100.3 300 0 1 255 255 255 255\n"
       "1 HostIm2D.RenderPrimitive 5 \"vertex buffer\" 3\n",
       library);
   for (int y = 101; y < 299; ++y) {
@@ -210,7 +211,7 @@ TEST_F(SpriteTest, OnlyTheChosenFrameDrawsButEveryFrameKeepsState) {
       "0 HostTxd.FindTexture \"radio_vc.txd\" \"3\"\n"
       "1 HostSprite.Draw \"3\" 0 100 100 0 255 255 255 255\n"
       "1 HostRender.SetState 1 30 \"radar30\"\n"
-      "1 HostIm2D.SetVertices 3 200 0 300 0 200 100 0.6 0 1 0 0.6 1 255 255 255 255\n"
+      "1 HostIm2D.SetVertices 3 200 0 0.6 0 300 0 1 0 200 100 0.6 1 255 255 255 255\n"
       "2 HostIm2D.RenderPrimitive 5 \"vertex buffer\" 3\n";
   const Picture first = render(log, library, {640, 480}, 1);
   ExpectColour(first, 50, 50, kBlue);
