@@ -29,7 +29,7 @@ refhost::txd::TextureEntry classic() {
   rounded_rectangle(cr, 92, 4, 10, 40, 4);  // aerial
   rounded_rectangle(cr, 8, 30, 112, 222, 26);
   fill_and_outline(cr, 0.20, 0.22, 0.26, 1, 0.05, 0.05, 0.06, 1, 3);
-  screen_glow(cr, 22, 52, 84, 64, 0.62, 0.78, 0.52);
+  screen_glow(cr, 22, 52, 84, 64, 0.22, 0.34, 0.24);
   for (int row = 0; row < 4; ++row) {
     for (int column = 0; column < 3; ++column) {
       rounded_rectangle(cr, 24 + column * 28, 132 + row * 26, 22, 18, 6);

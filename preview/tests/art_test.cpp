@@ -2,6 +2,7 @@
 // look up, real pictures, and map tiles that join up.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <set>
 #include <span>
@@ -84,6 +85,31 @@ TEST(HudArt, WeaponIconsAllDiffer) {
     icons.insert(std::string(rgba.begin(), rgba.end()));
   }
   EXPECT_EQ(icons.size(), 37u);
+}
+
+// Unturned, the weapon wheel lays the indicator's picture a quarter turn
+// anticlockwise (its top to the screen's left), and the layout puts slot 0's
+// icon 108 degrees clockwise of the right of the centre (below, just left).
+// So the indicator must lie 198 degrees clockwise of the right on its picture,
+// and every step of the wheel then brings it under the slot in hand.
+TEST(HudArt, UnturnedIndicatorLiesOverSlotZero) {
+  const std::vector<TextureEntry> ring = art::ring_textures();
+  ASSERT_EQ(ring[1].name, "shl");
+  const TextureEntry& shl = ring[1];
+  double sx = 0, sy = 0, weight = 0;
+  for (int y = 0; y < shl.height; ++y) {
+    for (int x = 0; x < shl.width; ++x) {
+      const double a = Pixel(shl, x, y)[3];
+      sx += a * (x + 0.5 - shl.width / 2.0);
+      sy += a * (y + 0.5 - shl.height / 2.0);
+      weight += a;
+    }
+  }
+  ASSERT_GT(weight, 0);
+  const double clockwise = std::atan2(sy, sx) * 180 / M_PI;
+  EXPECT_NEAR(std::remainder(clockwise - 198.0, 360.0), 0.0, 2.0);
+  // A segment of the ring, not a blob at the middle.
+  EXPECT_GT(std::hypot(sx, sy) / weight, shl.width * 0.3);
 }
 
 // Mean difference of two pixel columns (or rows) taken from two tiles.
