@@ -15,12 +15,16 @@ void set_colour(Rgba& field, const LogCall& call) {
 }
 
 bool apply_switch(TextStyle& style, std::string_view name) {
+  // Of centring and right alignment the later call wins, so each element's own
+  // set-up decides, whatever the element before it left switched on.
   if (name == "HostText.CentreOn") {
     style.centred = true;
+    style.right_aligned = false;
   } else if (name == "HostText.CentreOff") {
     style.centred = false;
   } else if (name == "HostText.AlignRight") {
     style.right_aligned = true;
+    style.centred = false;
   } else if (name == "HostText.ModeE") {
     style.right_aligned = false;
   } else {
