@@ -1,0 +1,74 @@
+#include "bench_host.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "draw_log.h"
+#include "frame_loop.h"
+#include "game_folder.h"
+#include "hud_dictionaries.h"
+#include "plugin_loader.h"
+
+namespace bench {
+
+Setup& setup() {
+  static Setup s;
+  return s;
+}
+
+std::string make_game_folder() {
+  namespace fs = std::filesystem;
+  std::string folder = (fs::temp_directory_path() / "slatepane-bench-XXXXXX").string();
+  if (mkdtemp(folder.data()) == nullptr) return {};
+  const fs::path data = fs::path(folder) / "slate_pane_morrowfen";
+  fs::copy(SLATEPANE_DATA_DIR, data, fs::copy_options::recursive);
+  std::string error;
+  if (!refhost::write_hud_dictionaries(data.string(), error)) return {};
+  refhost::use_game_folder(folder);
+  return folder;
+}
+
+BusyHost::BusyHost(bool recording) : recording_(recording) {
+  const refhost::Scenario scenario = refhost::Scenario::load(setup().scenario);
+  image_ = std::make_unique<refhost::HostImage>(100);
+  refhost::set_current_image(image_.get());
+  refhost::set_up(*image_, scenario);
+  std::string error;
+  plugin_ = refhost::load_plugin(setup().plugin, error);
+  if (plugin_ == nullptr) return;
+  refhost::start_renderer(*image_);
+  for (int frame = 1; frame <= kBusiestFrame; ++frame) {
+    refhost::begin_frame(*image_, scenario, frame);
+    refhost::run_frame_calls(*image_);
+  }
+  image_->set<float>("HostTime.Step", 0.0f);
+  refhost::draw_log().clear();
+  refhost::draw_log().set_recording(recording_);
+}
+
+BusyHost::~BusyHost() {
+  refhost::draw_log().set_recording(true);
+  if (plugin_ != nullptr) {
+    refhost::stop_renderer(*image_, kBusiestFrame);
+    refhost::unload_plugin(plugin_);
+  }
+  refhost::draw_log().clear();
+  refhost::set_current_image(nullptr);
+}
+
+// A recording host writes each frame's lines and lets them go again, so the
+// log does not grow over the run.
+void BusyHost::frame() {
+  refhost::run_frame_calls(*image_);
+  if (recording_) refhost::draw_log().clear();
+}
+
+std::vector<refhost::os_shim::ProtectCall> BusyHost::frame_protections() {
+  std::vector<refhost::os_shim::ProtectCall> calls;
+  refhost::os_shim::record_protections(&calls);
+  frame();
+  refhost::os_shim::record_protections(nullptr);
+  return calls;
+}
+
+}  // namespace bench
