@@ -1,12 +1,15 @@
-# make test   installs what is missing, builds both targets, runs every test
-# make demo   builds the release package into dist/
+# make test   installs what is missing, builds both targets and the preview, runs every test
+# make demo   builds the release package into dist/, and the preview pictures into dist/preview/
 # make bench  measures the settings load and the HUD frame against their floor
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+# The busy scenario previewed at these screen sizes, for each of these RADAR_TYPE values.
+PREVIEW_SCREENS = 1920x1080 1280x1024 3440x1440
+PREVIEW_RADAR_TYPES = 1 2 3
 
-.PHONY: test demo bench native win32 deps clean
+.PHONY: test demo bench native win32 preview preview-image deps clean
 
 deps:
-	tools/install-deps native win32 wine
+	tools/install-deps native win32 wine preview
 
 native:
 	tools/install-deps native
@@ -18,30 +21,54 @@ win32:
 	cmake --preset win32
 	cmake --build --preset win32 -j $(JOBS)
 
-test: native win32
+# The HUD preview and the texture dictionaries' art, for the build machine's
+# own architecture (Cairo).
+preview:
+	tools/install-deps preview
+	cmake -S preview -B build/preview -DCMAKE_BUILD_TYPE=Release
+	cmake --build build/preview -j $(JOBS)
+
+test: native win32 preview
 	tools/install-deps wine
 	tools/check-dll build/win32/src/slatepane.asi
 	tools/check-dll build/win32/tools/slatepane-check/slatepane-check.exe
+	ctest --test-dir build/preview -j $(JOBS) --output-on-failure
 	ctest --preset native -j $(JOBS)
 
-demo: native win32
+demo: native win32 preview
 	rm -rf dist build/demo
-	mkdir -p dist build/demo
+	mkdir -p dist build/demo dist/preview
 	cp build/win32/src/slatepane.asi dist/
 	cp build/win32/tools/slatepane-check/slatepane-check.exe dist/
 	cp -r data/slate_pane_morrowfen dist/
-	build/native/refhost/make_hud_dictionaries dist/slate_pane_morrowfen
+	build/preview/make_hud_dictionaries dist/slate_pane_morrowfen
 	for scenario in docs/examples/*.json; do \
 	  build/native/refhost/refhost --build 100 --plugin build/native/src/libslatepane.so \
 	    --game-folder dist --scenario $$scenario \
 	    --log build/demo/$$(basename $$scenario .json).log || exit 1; \
 	done
+	# The shipped settings with RADAR_TYPE set in a first line, which wins.
+	for type in $(PREVIEW_RADAR_TYPES); do \
+	  settings=build/demo/settings-radar$$type; \
+	  cp -r data/slate_pane_morrowfen $$settings; \
+	  { echo "RADAR_TYPE = $$type"; cat data/slate_pane_morrowfen/slatepane_VC.ini; } \
+	    >$$settings/slatepane_VC.ini; \
+	  for screen in $(PREVIEW_SCREENS); do \
+	    tools/preview --settings $$settings --screen $$screen \
+	      --out dist/preview/hud-$$screen-radar$$type.png >/dev/null || exit 1; \
+	  done; \
+	done
 	@echo "release package: dist/slatepane.asi, dist/slatepane-check.exe and dist/slate_pane_morrowfen/"
 	@echo "the example scenarios played in the reference host; draw logs: build/demo/*.log"
+	@echo "previews of the busy scenario: dist/preview/*.png"
+
+# The picture the README shows: the busy scenario at 1920 x 1080, RADAR_TYPE 1.
+preview-image: native preview
+	tools/preview --out docs/images/hud-preview.png
 
 # Figures come from Google Benchmark in the native reference host; the plug-in
 # DLL's size from the win32 build. Both builds are those make test uses.
-bench:
+bench: preview
 	tools/install-deps native win32 bench
 	cmake --preset native
 	cmake --build --preset native -j $(JOBS) --target slatepane slatepane_bench

@@ -1,13 +1,11 @@
 #include "bench_host.h"
 
-#include <cstdlib>
-#include <filesystem>
+#include <cstdio>
 
 #include "draw_log.h"
 #include "frame_loop.h"
-#include "game_folder.h"
-#include "hud_dictionaries.h"
 #include "plugin_loader.h"
+#include "shipped_game_folder.h"
 
 namespace bench {
 
@@ -17,14 +15,10 @@ Setup& setup() {
 }
 
 std::string make_game_folder() {
-  namespace fs = std::filesystem;
-  std::string folder = (fs::temp_directory_path() / "slatepane-bench-XXXXXX").string();
-  if (mkdtemp(folder.data()) == nullptr) return {};
-  const fs::path data = fs::path(folder) / "slate_pane_morrowfen";
-  fs::copy(SLATEPANE_DATA_DIR, data, fs::copy_options::recursive);
   std::string error;
-  if (!refhost::write_hud_dictionaries(data.string(), error)) return {};
-  refhost::use_game_folder(folder);
+  std::string folder =
+      refhost::make_shipped_game_folder(SLATEPANE_DATA_DIR, SLATEPANE_MAKE_DICTIONARIES, error);
+  if (folder.empty()) std::fprintf(stderr, "slatepane_bench: %s\n", error.c_str());
   return folder;
 }
 

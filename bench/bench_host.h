@@ -21,8 +21,9 @@ struct Setup {
 // Filled by main before any benchmark runs.
 Setup& setup();
 
-// A fresh folder holding the shipped settings and the five dictionaries,
-// which the host executable now lives in; empty on failure.
+// A fresh folder holding the shipped settings and the five dictionaries
+// (drawn by the preview's build), which the host executable now lives in;
+// empty on failure.
 std::string make_game_folder();
 
 // Stars and counters blink; in this frame of the busy scenario every element

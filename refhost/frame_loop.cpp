@@ -3,10 +3,17 @@
 #include <vector>
 
 #include "draw_log.h"
+#include "machine_code.h"
+#include "services/player.h"
+#include "services/radar.h"
+#include "services/world.h"
 
 namespace refhost {
 
 namespace {
+
+constexpr float kDefaultRadarRange = 180.0f;
+constexpr std::int32_t kLookingAhead = 3;
 
 constexpr HostSite kFrameCalls[] = {HostSite::FrameStep,    HostSite::HudDraw,
                                     HostSite::FrameDraw,    HostSite::RadarUpdateA,
@@ -38,6 +45,20 @@ struct WriteCounter {
   std::size_t changed = 0;
 };
 
+// The host's radar at rest: a positive range, the camera looking ahead to
+// the north, and the pointers the host keeps to the player's character and to
+// the menu map's scales.
+void set_up_radar(HostImage& image) {
+  image.set<float>("HostRadar.Range", kDefaultRadarRange);
+  image.set<std::int32_t>("HostCamera.Record", kLookingAhead, world::kCameraLookDirection);
+  image.set<float>("HostCamera.Record", 1.0f, world::kCameraFront + 4);
+  image.set<std::uint32_t>("HostPlayer.Character", machine_code::address_of(player::character()));
+  image.set<std::uint32_t>("HostMap.ScaleX",
+                           machine_code::address_of(&radar::host_state().map_scale_x));
+  image.set<std::uint32_t>("HostMap.ScaleY",
+                           machine_code::address_of(&radar::host_state().map_scale_y));
+}
+
 }  // namespace
 
 void set_up(HostImage& image, const Scenario& scenario) {
@@ -49,6 +70,8 @@ void set_up(HostImage& image, const Scenario& scenario) {
     image.set<float>("HostTime.Scale", 1.0f);
     image.set<std::uint8_t>("HostMenu.ShowHud", 1);
   }
+  set_up_radar(image);
+  if (!scenario.texture_store.empty()) apply_store_layout(scenario.texture_store);
   apply_step(image, scenario.start);
 }
 

@@ -4,10 +4,13 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "machine_code.h"
 #include "services/game_state.h"
 #include "services/pad_query.h"
 #include "services/player.h"
+#include "services/radar.h"
 #include "services/radio.h"
+#include "services/world.h"
 #include "text_encoding.h"
 
 namespace refhost {
@@ -17,10 +20,29 @@ namespace {
 using nlohmann::json;
 
 // Presence and Answer set what a host routine answers rather than memory.
-enum class Kind { I32, U32, U16, U8, F32, Text8, Text16, Colour, Presence, Answer };
+enum class Kind { I32, U32, U16, U8, F32, Text8, Text16, Colour, Presence, Answer, Entity };
 
-// Where a record lives: a player record, or a host variable of the image.
-enum class Base { Character, Vehicle, Pad, WeaponInfo, Variable, Routine };
+// Where a record lives: a player record, an entity pool, the radar's host
+// state, a host variable of the image, or a host routine's answer.
+enum class Base {
+  Character,
+  Vehicle,
+  Pad,
+  WeaponInfo,
+  VehiclePool,
+  CharacterPool,
+  ObjectPool,
+  RadarHost,
+  Variable,
+  Routine
+};
+namespace w = world;
+constexpr std::size_t kSlot = w::kCameraSlots;
+constexpr std::size_t kSlotBytes = w::kCameraSlotBytes;
+constexpr std::size_t kVehicleBytes = w::kPoolRecordBytes[0];
+constexpr std::size_t kCharacterBytes = w::kPoolRecordBytes[1];
+constexpr std::size_t kObjectBytes = w::kPoolRecordBytes[2];
+constexpr std::size_t kX = w::kEntityPosition;
 
 struct Field {
   const char* record;  // name before the field, without its index
@@ -42,6 +64,12 @@ constexpr Field kFields[] = {
     {"Character", "WeaponTotal", Base::Character, nullptr, 1044, 24, 10, Kind::I32, 0},
     {"Character", "CurrentSlot", Base::Character, nullptr, 1284, 0, 1, Kind::U8, 0},
     {"Character", "Byte940", Base::Character, nullptr, 940, 0, 1, Kind::U8, 0},
+    {"Character", "X", Base::Character, nullptr, kX, 0, 1, Kind::F32, 0},
+    {"Character", "Y", Base::Character, nullptr, kX + 4, 0, 1, Kind::F32, 0},
+    {"Character", "Z", Base::Character, nullptr, kX + 8, 0, 1, Kind::F32, 0},
+    {"Character", "Heading", Base::Character, nullptr, w::kCharacterHeading, 0, 1, Kind::F32, 0},
+    {"Character", "Health", Base::Character, nullptr, w::kCharacterHealth, 0, 1, Kind::F32, 0},
+    {"Character", "Armour", Base::Character, nullptr, w::kCharacterArmour, 0, 1, Kind::F32, 0},
     {"Vehicle", "Present", Base::Vehicle, nullptr, 0, 0, 1, Kind::Presence, 0},
     {"Vehicle", "Station", Base::Vehicle, nullptr, 572, 0, 1, Kind::U8, 0},
     {"Vehicle", "RadioLocked", Base::Vehicle, nullptr, radio::kRadioLockedOffset, 0, 1, Kind::U8,
@@ -98,6 +126,56 @@ constexpr Field kFields[] = {
     {"Blip", "MarkSize", Base::Variable, "HostRadar.Blips", 48, 56, 32, Kind::U16, 0},
     {"Blip", "Display", Base::Variable, "HostRadar.Blips", 50, 56, 32, Kind::U16, 0},
     {"Blip", "Sprite", Base::Variable, "HostRadar.Blips", 52, 56, 32, Kind::U16, 0},
+    {"Camera", "Active", Base::Variable, "HostCamera.Record", w::kCameraActive, 0, 1, Kind::U8, 0},
+    {"Camera", "FrontX", Base::Variable, "HostCamera.Record", w::kCameraFront, 0, 1, Kind::F32, 0},
+    {"Camera", "FrontY", Base::Variable, "HostCamera.Record", w::kCameraFront + 4, 0, 1, Kind::F32,
+     0},
+    {"Camera", "LookDirection", Base::Variable, "HostCamera.Record", w::kCameraLookDirection, 0, 1,
+     Kind::I32, 0},
+    {"Camera.Slot", "Mode", Base::Variable, "HostCamera.Record", kSlot + w::kSlotMode, kSlotBytes,
+     w::kCameraSlotCount, Kind::U16, 0},
+    {"Camera.Slot", "FrontX", Base::Variable, "HostCamera.Record", kSlot + w::kSlotFront,
+     kSlotBytes, w::kCameraSlotCount, Kind::F32, 0},
+    {"Camera.Slot", "FrontY", Base::Variable, "HostCamera.Record", kSlot + w::kSlotFront + 4,
+     kSlotBytes, w::kCameraSlotCount, Kind::F32, 0},
+    {"Camera.Slot", "FrontZ", Base::Variable, "HostCamera.Record", kSlot + w::kSlotFront + 8,
+     kSlotBytes, w::kCameraSlotCount, Kind::F32, 0},
+    {"Camera.Slot", "SourceX", Base::Variable, "HostCamera.Record", kSlot + w::kSlotSource,
+     kSlotBytes, w::kCameraSlotCount, Kind::F32, 0},
+    {"Camera.Slot", "SourceY", Base::Variable, "HostCamera.Record", kSlot + w::kSlotSource + 4,
+     kSlotBytes, w::kCameraSlotCount, Kind::F32, 0},
+    {"Camera.Slot", "Target", Base::Variable, "HostCamera.Record", kSlot + w::kSlotTarget,
+     kSlotBytes, w::kCameraSlotCount, Kind::Entity, 0},
+    {"VehiclePool", "Handle", Base::VehiclePool, nullptr, w::kEntityHandle, kVehicleBytes,
+     w::kPoolSize, Kind::I32, 0},
+    {"VehiclePool", "X", Base::VehiclePool, nullptr, kX, kVehicleBytes, w::kPoolSize, Kind::F32, 0},
+    {"VehiclePool", "Y", Base::VehiclePool, nullptr, kX + 4, kVehicleBytes, w::kPoolSize, Kind::F32,
+     0},
+    {"VehiclePool", "Z", Base::VehiclePool, nullptr, kX + 8, kVehicleBytes, w::kPoolSize, Kind::F32,
+     0},
+    {"CharacterPool", "Handle", Base::CharacterPool, nullptr, w::kEntityHandle, kCharacterBytes,
+     w::kPoolSize, Kind::I32, 0},
+    {"CharacterPool", "X", Base::CharacterPool, nullptr, kX, kCharacterBytes, w::kPoolSize,
+     Kind::F32, 0},
+    {"CharacterPool", "Y", Base::CharacterPool, nullptr, kX + 4, kCharacterBytes, w::kPoolSize,
+     Kind::F32, 0},
+    {"CharacterPool", "Z", Base::CharacterPool, nullptr, kX + 8, kCharacterBytes, w::kPoolSize,
+     Kind::F32, 0},
+    {"CharacterPool", "InVehicle", Base::CharacterPool, nullptr, w::kCharacterInVehicle,
+     kCharacterBytes, w::kPoolSize, Kind::U8, 0},
+    {"CharacterPool", "Vehicle", Base::CharacterPool, nullptr, w::kCharacterVehicle,
+     kCharacterBytes, w::kPoolSize, Kind::Entity, 0},
+    {"ObjectPool", "Handle", Base::ObjectPool, nullptr, w::kEntityHandle, kObjectBytes,
+     w::kPoolSize, Kind::I32, 0},
+    {"ObjectPool", "X", Base::ObjectPool, nullptr, kX, kObjectBytes, w::kPoolSize, Kind::F32, 0},
+    {"ObjectPool", "Y", Base::ObjectPool, nullptr, kX + 4, kObjectBytes, w::kPoolSize, Kind::F32,
+     0},
+    {"ObjectPool", "Z", Base::ObjectPool, nullptr, kX + 8, kObjectBytes, w::kPoolSize, Kind::F32,
+     0},
+    {"Map", "ScaleX", Base::RadarHost, nullptr, radar::kMapScaleX, 0, 1, Kind::F32, 0},
+    {"Map", "ScaleY", Base::RadarHost, nullptr, radar::kMapScaleY, 0, 1, Kind::F32, 0},
+    {"Script", "HidesCoordinateBlips", Base::RadarHost, nullptr, radar::kHidesCoordinateBlips, 0, 1,
+     Kind::U8, 0},
 };
 
 struct ParsedName {
@@ -135,6 +213,14 @@ std::uint8_t* base_of(HostImage& image, const Field& f) {
       return player::pad(0);
     case Base::WeaponInfo:
       return player::weapon_info(0);
+    case Base::VehiclePool:
+      return world::pool_record(world::Pool::Vehicle, 0);
+    case Base::CharacterPool:
+      return world::pool_record(world::Pool::Character, 0);
+    case Base::ObjectPool:
+      return world::pool_record(world::Pool::Object, 0);
+    case Base::RadarHost:
+      return reinterpret_cast<std::uint8_t*>(&radar::host_state());
     case Base::Variable:
       return image.symbol(f.variable);
     case Base::Routine:
@@ -191,6 +277,20 @@ void write(std::uint8_t* at, const Field& f, const std::string& name, const json
       }
       for (std::size_t k = 0; k < 4; ++k) write_number<std::uint8_t>(at + k, name, value[k]);
       return;
+    case Kind::Entity: {
+      // A host pointer to an entity record, named as docs/scenario-format.md says.
+      std::uint8_t* entity = nullptr;
+      if (!value.is_null()) {
+        if (!value.is_string())
+          throw std::runtime_error(name + ": expected an entity name or null");
+        entity = world::entity(value.get<std::string>());
+        if (entity == nullptr)
+          throw std::runtime_error(name + ": no entity " + value.get<std::string>());
+      }
+      const std::uint32_t address = machine_code::address_of(entity);
+      std::memcpy(at, &address, 4);
+      return;
+    }
     case Kind::Presence: {
       const bool present = number(name, value) != 0;
       if (f.base == Base::Character) player::set_character_present(present);

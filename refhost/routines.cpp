@@ -7,10 +7,12 @@
 #include "services/pad_query.h"
 #include "services/player.h"
 #include "services/radio.h"
+#include "services/radar.h"
 #include "services/render.h"
 #include "services/text_table.h"
 #include "services/textures.h"
 #include "services/wide_text.h"
+#include "services/world.h"
 
 namespace refhost {
 
@@ -35,6 +37,8 @@ void register_all() {
   register_radio_services();
   register_pad_query_services();
   register_text_table_services();
+  register_world_services();
+  register_radar_services();
 }
 
 }  // namespace

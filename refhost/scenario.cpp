@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <type_traits>
@@ -9,6 +10,7 @@
 #include "host_records.h"
 #include "keyboard.h"
 #include "services/text_table.h"
+#include "services/textures.h"
 #include "text_encoding.h"
 
 namespace refhost {
@@ -119,6 +121,36 @@ ScenarioStep parse_step(const json& node, const std::string& where) {
   return step;
 }
 
+std::vector<std::string> names(const json& node, const std::string& where) {
+  if (!node.is_array()) throw std::runtime_error(where + ": expected a list of names");
+  std::vector<std::string> out;
+  for (const json& name : node) out.push_back(name.get<std::string>());
+  return out;
+}
+
+StoreLayout parse_store(const json& node) {
+  StoreLayout layout;
+  if (!node.is_object()) throw std::runtime_error("texture_store: expected an object");
+  for (const auto& [key, value] : node.items()) {
+    if (key == "leave_out") {
+      layout.leave_out = names(value, "texture_store.leave_out");
+    } else if (key == "insert_before") {
+      if (!value.is_object())
+        throw std::runtime_error("texture_store.insert_before: expected an object");
+      for (const auto& [before, inserted] : value.items()) {
+        layout.insert_before.emplace_back(before,
+                                          names(inserted, "texture_store.insert_before." + before));
+      }
+    } else {
+      throw std::runtime_error("texture_store: unknown entry \"" + key + "\"");
+    }
+  }
+  return layout;
+}
+
+const std::set<std::string, std::less<>> kTopLevel = {"screen", "clock",         "frames",
+                                                      "start",  "texture_store", "at"};
+
 int get_int(const json& node, const char* key, int fallback) {
   return node.contains(key) ? node.at(key).get<int>() : fallback;
 }
@@ -142,9 +174,31 @@ void apply_step(HostImage& image, const ScenarioStep& step) {
   for (const auto& [code, held] : step.keys) set_key(code, held);
 }
 
+void apply_store_layout(const StoreLayout& layout) {
+  textures::reset();
+  for (const std::string& name : layout.leave_out) {
+    if (!textures::leave_out_store_dictionary(name)) {
+      throw std::runtime_error("texture_store: no store slot named " + name);
+    }
+  }
+  for (const auto& [before, inserted] : layout.insert_before) {
+    for (const std::string& name : inserted) {
+      if (!textures::insert_store_dictionary(before, name)) {
+        throw std::runtime_error("texture_store: no store slot named " + before);
+      }
+    }
+  }
+}
+
 Scenario Scenario::parse(const std::string& json_text) {
   try {
     const json root = json::parse(json_text);
+    if (!root.is_object()) throw std::runtime_error("scenario: expected an object");
+    for (const auto& [key, value] : root.items()) {
+      if (!kTopLevel.contains(key)) {
+        throw std::runtime_error("scenario: unknown entry \"" + key + "\"");
+      }
+    }
     Scenario sc;
     if (root.contains("screen")) {
       sc.width = get_int(root.at("screen"), "width", sc.width);
@@ -155,6 +209,7 @@ Scenario Scenario::parse(const std::string& json_text) {
       sc.frame_ms = get_int(root.at("clock"), "frame_ms", sc.frame_ms);
     }
     sc.frames = get_int(root, "frames", sc.frames);
+    if (root.contains("texture_store")) sc.texture_store = parse_store(root.at("texture_store"));
     if (root.contains("start")) sc.start = parse_step(root.at("start"), "start");
     if (root.contains("at")) {
       for (const auto& [frame, node] : root.at("at").items()) {

@@ -4,6 +4,7 @@
 #include <map>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host_image.h"
@@ -16,12 +17,21 @@ struct ScenarioStep {
   std::map<int, bool> keys;                       // virtual-key code -> held
 };
 
+// Changes to the host's texture-dictionary store at start (see textures.h):
+// slots taken out, and slots placed before others.
+struct StoreLayout {
+  std::vector<std::string> leave_out;
+  std::vector<std::pair<std::string, std::vector<std::string>>> insert_before;
+  bool empty() const { return leave_out.empty() && insert_before.empty(); }
+};
+
 struct Scenario {
   int width = 640;
   int height = 480;
   int clock_start_ms = 0;
   int frame_ms = 20;  // host clock advance per frame; HostTime.Step = frame_ms / 20
   int frames = 1;     // when the command line gives none
+  StoreLayout texture_store;
   ScenarioStep start;
   std::map<int, ScenarioStep> at;  // frame number -> changes before that frame
 
@@ -37,5 +47,9 @@ struct Scenario {
 void set_host_variable(HostImage& image, const std::string& name, const nlohmann::json& value);
 
 void apply_step(HostImage& image, const ScenarioStep& step);
+
+// The store as the host starts it, then the layout's changes. Throws
+// std::runtime_error for a slot name the store does not hold.
+void apply_store_layout(const StoreLayout& layout);
 
 }  // namespace refhost

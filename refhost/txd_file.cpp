@@ -27,9 +27,16 @@ void put16(std::string& out, std::uint16_t value) {
 
 char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// One entry of a dictionary body at `at`, which the caller has checked to hold
+// An entry's fixed fields, as the file has them.
+struct EntryHead {
+  TextureEntry texture;
+  std::uint32_t format = 0;
+  std::uint32_t pixel_bytes = 0;
+};
+
+// The fixed part of an entry at `at`, which the caller has checked to hold
 // kEntrySize bytes.
-std::optional<TextureEntry> read_entry(std::span<const std::uint8_t> body, std::size_t at) {
+std::optional<EntryHead> read_entry(std::span<const std::uint8_t> body, std::size_t at) {
   std::size_t length = 0;
   while (length < kNameField && body[at + length] != 0) ++length;
   if (length == kNameField) return std::nullopt;
@@ -37,15 +44,56 @@ std::optional<TextureEntry> read_entry(std::span<const std::uint8_t> body, std::
   for (std::size_t k = length; k < kNameField; ++k) {
     if (body[at + k] != 0) return std::nullopt;
   }
-  TextureEntry entry;
-  entry.name.assign(reinterpret_cast<const char*>(body.data() + at), length);
-  if (!valid_texture_name(entry.name)) return std::nullopt;
-  entry.width = get16(body, at + kNameField);
-  entry.height = get16(body, at + kNameField + 2);
-  const std::uint32_t format = get32(body, at + kNameField + 4);
-  const std::uint32_t pixel_bytes = get32(body, at + kNameField + 8);
-  if (format != kFormatNone || pixel_bytes != 0) return std::nullopt;
-  return entry;
+  EntryHead head;
+  head.texture.name.assign(reinterpret_cast<const char*>(body.data() + at), length);
+  if (!valid_texture_name(head.texture.name)) return std::nullopt;
+  head.texture.width = get16(body, at + kNameField);
+  head.texture.height = get16(body, at + kNameField + 2);
+  head.format = get32(body, at + kNameField + 4);
+  head.pixel_bytes = get32(body, at + kNameField + 8);
+  return head;
+}
+
+// Bytes of pixels a texture of this size has in kFormatRgba8; 64-bit, so that
+// no size can wrap round.
+std::uint64_t rgba_bytes(std::uint16_t width, std::uint16_t height) {
+  return std::uint64_t{width} * height * 4;
+}
+
+// Version 2: the pixels, when the entry says it has them, lie right after it.
+bool read_pixels(std::span<const std::uint8_t> body, std::size_t& position, const EntryHead& head,
+                 TextureEntry& texture) {
+  if (head.format == kFormatNone) return head.pixel_bytes == 0;
+  if (head.format != kFormatRgba8 || texture.width == 0 || texture.height == 0) return false;
+  if (head.pixel_bytes != rgba_bytes(texture.width, texture.height)) return false;
+  if (head.pixel_bytes > body.size() - position) return false;
+  texture.rgba.assign(body.begin() + static_cast<std::ptrdiff_t>(position),
+                      body.begin() + static_cast<std::ptrdiff_t>(position + head.pixel_bytes));
+  position += head.pixel_bytes;
+  return true;
+}
+
+bool named_before(const std::vector<TextureEntry>& textures, std::string_view name) {
+  for (const TextureEntry& earlier : textures) {
+    if (same_texture_name(earlier.name, name)) return true;
+  }
+  return false;
+}
+
+void put_pixels(std::string& out, const TextureEntry& t, std::uint32_t version) {
+  if (t.rgba.empty()) {
+    put32(out, kFormatNone);
+    put32(out, 0);
+    return;
+  }
+  if (version != kPixelDictionaryVersion) {
+    throw std::invalid_argument("pixels need dictionary version 2: " + t.name);
+  }
+  if (t.width == 0 || t.height == 0 || t.rgba.size() != rgba_bytes(t.width, t.height)) {
+    throw std::invalid_argument("pixel bytes do not match the size: " + t.name);
+  }
+  put32(out, kFormatRgba8);
+  put32(out, static_cast<std::uint32_t>(t.rgba.size()));
 }
 
 }  // namespace
@@ -82,21 +130,26 @@ std::optional<ChunkHeader> read_chunk_header(std::span<const std::uint8_t> bytes
 
 std::optional<std::vector<TextureEntry>> read_dictionary(std::span<const std::uint8_t> body,
                                                          std::uint32_t version) {
-  if (version != kDictionaryVersion || body.size() < 4) return std::nullopt;
+  const bool pixels = version == kPixelDictionaryVersion;
+  if ((version != kDictionaryVersion && !pixels) || body.size() < 4) return std::nullopt;
   const std::uint32_t count = get32(body, 0);
-  // The count must account for the body exactly, checked before anything is
-  // reserved for it.
-  if (count > kMaxTextures || body.size() - 4 != count * kEntrySize) return std::nullopt;
+  // The count must fit the body, checked before anything is reserved for it:
+  // exactly in version 1, at least the entries themselves in version 2.
+  if (count > kMaxTextures || body.size() - 4 < count * kEntrySize) return std::nullopt;
+  if (!pixels && body.size() - 4 != count * kEntrySize) return std::nullopt;
   std::vector<TextureEntry> textures;
   textures.reserve(count);
+  std::size_t position = 4;
   for (std::size_t k = 0; k < count; ++k) {
-    std::optional<TextureEntry> entry = read_entry(body, 4 + k * kEntrySize);
-    if (!entry) return std::nullopt;
-    for (const TextureEntry& earlier : textures) {
-      if (same_texture_name(earlier.name, entry->name)) return std::nullopt;
-    }
-    textures.push_back(std::move(*entry));
+    if (body.size() - position < kEntrySize) return std::nullopt;
+    std::optional<EntryHead> head = read_entry(body, position);
+    position += kEntrySize;
+    if (!head || named_before(textures, head->texture.name)) return std::nullopt;
+    if (!pixels && (head->format != kFormatNone || head->pixel_bytes != 0)) return std::nullopt;
+    if (pixels && !read_pixels(body, position, *head, head->texture)) return std::nullopt;
+    textures.push_back(std::move(head->texture));
   }
+  if (position != body.size()) return std::nullopt;
   return textures;
 }
 
@@ -109,7 +162,10 @@ std::string chunk(std::uint32_t type, std::uint32_t version, std::string_view bo
   return out;
 }
 
-std::string dictionary_body(const std::vector<TextureEntry>& textures) {
+std::string dictionary_body(const std::vector<TextureEntry>& textures, std::uint32_t version) {
+  if (version != kDictionaryVersion && version != kPixelDictionaryVersion) {
+    throw std::invalid_argument("unknown dictionary version");
+  }
   if (textures.size() > kMaxTextures) throw std::invalid_argument("too many textures");
   std::string out;
   put32(out, static_cast<std::uint32_t>(textures.size()));
@@ -125,14 +181,14 @@ std::string dictionary_body(const std::vector<TextureEntry>& textures) {
     out.append(kNameField - t.name.size(), '\0');
     put16(out, t.width);
     put16(out, t.height);
-    put32(out, kFormatNone);
-    put32(out, 0);
+    put_pixels(out, t, version);
+    out.append(t.rgba.begin(), t.rgba.end());
   }
   return out;
 }
 
-std::string dictionary_file(const std::vector<TextureEntry>& textures) {
-  return chunk(kDictionaryChunk, kDictionaryVersion, dictionary_body(textures));
+std::string dictionary_file(const std::vector<TextureEntry>& textures, std::uint32_t version) {
+  return chunk(kDictionaryChunk, version, dictionary_body(textures, version));
 }
 
 std::vector<TextureEntry> named_textures(const std::vector<std::string>& names, std::uint16_t width,

@@ -241,6 +241,26 @@ void add_store_dictionary(std::string_view name, const std::vector<std::string>&
   add_slot(store(), name, textures);
 }
 
+bool leave_out_store_dictionary(std::string_view name) {
+  const int index = slot_index(name);
+  if (index < 0) return false;
+  std::vector<Slot>& slots = store().slots;
+  Slot& slot = slots[static_cast<std::size_t>(index)];
+  if (store().current == slot.dictionary) store().current = nullptr;
+  if (slot.dictionary) kill(*slot.dictionary);
+  slots.erase(slots.begin() + index);
+  return true;
+}
+
+bool insert_store_dictionary(std::string_view before, std::string_view name) {
+  const int index = slot_index(before);
+  if (index < 0) return false;
+  Store& s = store();
+  Dictionary& d = make_dictionary(s, name, txd::named_textures({std::string(name)}));
+  s.slots.insert(s.slots.begin() + index, Slot{std::string(name), &d});
+  return true;
+}
+
 void make_current(std::string_view slot_name) {
   store().current = slot_dictionary(slot_index(slot_name));
 }

@@ -39,6 +39,12 @@ void reset();
 
 // Scenario and test controls.
 void add_store_dictionary(std::string_view name, const std::vector<std::string>& textures);
+// Takes a store slot out, so the slots after it move up one; false when no
+// slot has that name.
+bool leave_out_store_dictionary(std::string_view name);
+// A slot holding one texture of its own name, placed before the named slot
+// (the later slots move down one); false when no slot has that name.
+bool insert_store_dictionary(std::string_view before, std::string_view name);
 void make_current(std::string_view slot_name);       // unknown name: no current dictionary
 void* store_dictionary(std::string_view slot_name);  // null when absent or destroyed
 void* current_dictionary();

@@ -3,6 +3,7 @@
 #include "elements/ammo.h"
 #include "elements/money.h"
 #include "frame/scaling.h"
+#include "runtime/host_clock.h"
 #include "runtime/host_interface.h"
 #include "runtime/keys.h"
 #include "runtime/wanted_level.h"
@@ -20,17 +21,6 @@ constexpr int kKeyLeftMouse = 1;
 constexpr std::int32_t kMoneyWindowMs = 10000;
 constexpr std::int32_t kWeaponWindowMs = 7000;
 constexpr std::int32_t kFadeMs = 255;
-
-// The host clock wraps like the 32-bit value it is.
-std::int32_t ClockPlus(std::int32_t now, std::int32_t ms) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(now) +
-                                   static_cast<std::uint32_t>(ms));
-}
-
-std::int32_t ClockMinus(std::int32_t until, std::int32_t now) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(until) -
-                                   static_cast<std::uint32_t>(now));
-}
 
 bool WantedStarsShow() { return PlayerWantedLevel() > 0; }
 

@@ -5,6 +5,7 @@
 #include "elements/clock.h"
 #include "frame/hud_textures.h"
 #include "frame/scaling.h"
+#include "runtime/host_clock.h"
 #include "runtime/host_interface.h"
 #include "runtime/keys.h"
 #include "runtime/sprite_holders.h"
@@ -20,17 +21,6 @@ constexpr std::int32_t kOpenMs = 100512;
 constexpr std::int32_t kRestMs = 100000;
 constexpr std::int32_t kSlideMs = 512;
 
-// Deadlines are compared as signed 32-bit clock values; the sum wraps as the
-// host clock does instead of overflowing.
-std::int32_t After(std::int32_t now, std::int32_t ms) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(now) +
-                                   static_cast<std::uint32_t>(ms));
-}
-std::int32_t Until(std::int32_t deadline, std::int32_t now) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(deadline) -
-                                   static_cast<std::uint32_t>(now));
-}
-
 void PickSprite() {
   const char* name = hud_settings.RADAR_TYPE == 1 ? "phone_class" : "phone";
   PhoneSprite.texture = static_cast<std::uint32_t>(
@@ -40,13 +30,13 @@ void PickSprite() {
 void ReadKeys(std::int32_t now) {
   // While open, 'P' does not restart the period.
   if (KeyHeld(kKeyOpen) && phone.PhoneUntil <= now) {
-    phone.PhoneUntil = After(now, kOpenMs);
+    phone.PhoneUntil = ClockPlus(now, kOpenMs);
     phone.Used = true;
   }
   // 'O' wins over 'P' held in the same frame.
   if (KeyHeld(kKeyClose)) {
     phone.PhoneUntil = now;
-    phone.PhoneSlideOutUntil = After(now, kSlideMs);
+    phone.PhoneSlideOutUntil = ClockPlus(now, kSlideMs);
     phone.Used = true;
   }
 }
@@ -93,7 +83,7 @@ void PhoneOverlay() {
   const std::int32_t now = HostTime::NowMs();
   ReadKeys(now);
   if (!phone.Used) return;
-  if (now <= phone.PhoneUntil) DrawOpen(Until(phone.PhoneUntil, now));
+  if (now <= phone.PhoneUntil) DrawOpen(ClockMinus(phone.PhoneUntil, now));
   // In the frame 'O' closes a phone at rest, both phases draw it there.
-  if (now <= phone.PhoneSlideOutUntil) DrawSlidingOut(Until(phone.PhoneSlideOutUntil, now));
+  if (now <= phone.PhoneSlideOutUntil) DrawSlidingOut(ClockMinus(phone.PhoneSlideOutUntil, now));
 }

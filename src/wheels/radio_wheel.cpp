@@ -4,6 +4,7 @@
 
 #include "frame/hud_textures.h"
 #include "frame/scaling.h"
+#include "runtime/host_clock.h"
 #include "runtime/host_interface.h"
 #include "runtime/host_record.h"
 #include "runtime/keys.h"
@@ -66,8 +67,7 @@ void ReadKeys(std::int32_t now) {
   const std::uint8_t* buttons = HostInput::Buttons();
   const bool trigger = KeyHeld(kKeyR) || (KeyHeld(kKeyTwo) && buttons[3] == 0 && buttons[4] == 0);
   if (!trigger || WeaponWheelKeysTogether()) return;
-  radio_wheel_state.RadioWheelUntil = static_cast<std::int32_t>(
-      static_cast<std::uint32_t>(now) + static_cast<std::uint32_t>(kRadioWheelOpenMs));
+  radio_wheel_state.RadioWheelUntil = ClockPlus(now, kRadioWheelOpenMs);
   HostTime::Scale() = kRadioWheelTimeScale;
 }
 

@@ -4,6 +4,7 @@
 
 #include "frame/hud_textures.h"
 #include "frame/scaling.h"
+#include "runtime/host_clock.h"
 #include "runtime/host_interface.h"
 #include "runtime/keys.h"
 #include "runtime/sprite_holders.h"
@@ -59,12 +60,6 @@ bool TriggerOn() {
 
 // Key '2' and the right mouse button keep the wheel shut while held.
 bool HideKeysHeld() { return KeyHeld(kKeyTwo) || KeyHeld(kKeyRightMouse); }
-
-// The deadline is a signed 32-bit clock value; it wraps as the host's does.
-std::int32_t ClockPlus(std::int32_t now, std::int32_t ms) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(now) +
-                                   static_cast<std::uint32_t>(ms));
-}
 
 bool WheelShown(std::int32_t now) {
   return now <= weapon_wheel_state.WeaponWheelUntil && !HideKeysHeld() &&

@@ -60,12 +60,15 @@ TEST_F(HudFrameTest, HudProperRunsAndPutsTimeScaleBack) {
   ExpectSuppressed();
   EXPECT_EQ(hud_settings.MONEY_POS_TOP, 12.0f);
   EXPECT_EQ(HostTime::Scale(), 1.0f);
-  // The wanted stars, in the HUD proper, asked the host for the player.
-  EXPECT_FALSE(refhost::draw_log().named("HostPlayer.GetCharacter").empty());
-  // The HUD proper ran: the weapon wheel looked its ring up.
-  const auto lookups = refhost::draw_log().named("HostTxd.FindTexture");
-  ASSERT_FALSE(lookups.empty());
-  EXPECT_EQ(lookups.front().text_arg(1), "sring");
+  // The HUD proper ran: the radar drew its map layer, then the weapon wheel
+  // looked its ring up.
+  std::vector<std::string> lookups;
+  for (const auto& call : refhost::draw_log().named("HostTxd.FindTexture"))
+    lookups.push_back(call.text_arg(1));
+  ASSERT_GE(lookups.size(), 2u);
+  EXPECT_EQ(lookups[0], "clrect");
+  EXPECT_EQ(lookups[1], "sring");
+  EXPECT_EQ(refhost::draw_log().named("HostRadar.DrawMapLayer").size(), 1u);
 }
 
 TEST_F(HudFrameTest, GatesStillReadSettingsAndPatch) {

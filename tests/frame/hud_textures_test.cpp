@@ -235,7 +235,7 @@ TEST_F(HudTexturesTest, UnreadableFilesFallBackAndAreClosed) {
       {"oversized length", refhost::txd::chunk(22, 1, body).replace(4, 4, "\xFF\xFF\xFF\x7F"),
        false},
       {"garbage body", refhost::txd::chunk(22, 1, std::string(40, '\x5A')), true},
-      {"unknown version", refhost::txd::chunk(22, 2, body), true},
+      {"unknown version", refhost::txd::chunk(22, 3, body), true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -2,7 +2,7 @@
 // scenario has run nine frames, a frame allocates nothing on the heap.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -11,11 +11,10 @@
 #include "allocation_count.h"
 #include "draw_log.h"
 #include "frame_loop.h"
-#include "game_folder.h"
 #include "host_image.h"
-#include "hud_dictionaries.h"
 #include "plugin_loader.h"
 #include "scenario.h"
+#include "shipped_game_folder.h"
 
 namespace {
 
@@ -26,23 +25,13 @@ constexpr int kFirstCountedFrame = 10;
 // this frame over and over.
 constexpr int kBusiestFrame = 12;
 
-// A game folder laid out as a player's: the shipped data and dictionaries.
-std::string MakeGameFolder() {
-  namespace fs = std::filesystem;
-  std::string folder = (fs::temp_directory_path() / "slatepane-steady-XXXXXX").string();
-  if (mkdtemp(folder.data()) == nullptr) return {};
-  const fs::path data = fs::path(folder) / "slate_pane_morrowfen";
-  fs::copy(SLATEPANE_DATA_DIR, data, fs::copy_options::recursive);
-  std::string error;
-  if (!refhost::write_hud_dictionaries(data.string(), error)) return {};
-  return folder;
-}
-
 class SteadyFrame : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    folder_ = MakeGameFolder();
-    refhost::use_game_folder(folder_);
+    std::string error;
+    folder_ =
+        refhost::make_shipped_game_folder(SLATEPANE_DATA_DIR, SLATEPANE_MAKE_DICTIONARIES, error);
+    if (folder_.empty()) std::fprintf(stderr, "steady frame: %s\n", error.c_str());
   }
   static void TearDownTestSuite() { std::filesystem::remove_all(folder_); }
 
@@ -143,9 +132,9 @@ TEST_F(SteadyFrame, TheCountedFramesDrawEveryGroup) {
         "Where is the boat?", "MISSION PASSED!", "Get to the boat", "Checkpoint 3/10", "07:05"}) {
     EXPECT_NE(texts.find(shown), std::string::npos) << shown;
   }
-  // Crosshair 1, ring and indicator 2, slot icons 10, stars 6 shadows and 4
-  // lit, timer bars 3, phone 1.
-  EXPECT_EQ(sprites, 27);
+  // Crosshair 1, radar frame and centre 2, ring and indicator 2, slot icons
+  // 10, stars 6 shadows and 4 lit, timer bars 3, phone 1.
+  EXPECT_EQ(sprites, 29);
 }
 
 }  // namespace

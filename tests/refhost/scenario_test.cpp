@@ -43,6 +43,8 @@ TEST(Scenario, RejectsWhatItDoesNotKnow) {
       R"({"at": {"x": {}}})",
       R"({"screen": {"width": "wide"}})",
       R"({"start": )",
+      R"({"frame": 3})",
+      R"([1, 2])",
   };
   for (const char* text : bad) {
     SCOPED_TRACE(text);

@@ -74,6 +74,21 @@ TEST_F(HostTextures, StreamReadsADictionaryAndLogsByName) {
   EXPECT_EQ(textures::live_dictionaries().back(), "a.txd");
 }
 
+TEST_F(HostTextures, StreamReadsADictionaryWithPixels) {
+  refhost::txd::TextureEntry star{"star", 2, 1, {255, 0, 0, 255, 0, 0, 255, 128}};
+  Write("a.txd", refhost::txd::dictionary_file({star, refhost::txd::TextureEntry{"bar", 4, 4}},
+                                               refhost::txd::kPixelDictionaryVersion));
+  void* stream = HostStream::Open(2, 1, HostPath("a.txd").c_str());
+  std::uint32_t version = 0;
+  ASSERT_TRUE(HostStream::FindChunk(stream, 22, nullptr, &version));
+  EXPECT_EQ(version, 2u);
+  void* dictionary = HostStream::ReadDictionary(stream);
+  HostStream::Close(stream);
+  ASSERT_NE(dictionary, nullptr);
+  EXPECT_EQ(textures::texture_name(Handle(HostTxd::FindTexture(dictionary, "star"))), "star");
+  EXPECT_EQ(textures::texture_name(Handle(HostTxd::FindTexture(dictionary, "bar"))), "bar");
+}
+
 TEST_F(HostTextures, StreamRefusals) {
   Write("a.txd", refhost::txd::dictionary_file(refhost::txd::named_textures({"star"})));
   Write("b.txd", std::string(refhost::streams::kMaxStreamBytes + 1, '\0'));

@@ -138,12 +138,62 @@ TEST(TxdFile, MalformedBodiesAreRefused) {
       {"pixel bytes", Le32(1) + Entry("star", 0, 16), 1},
       {"same name twice", Le32(2) + Entry("Star") + Entry("star"), 1},
       {"version 0", good, 0},
-      {"version 2", good, 2},
+      {"version 3", good, 3},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     EXPECT_FALSE(ReadBody(c.body, c.version));
   }
+}
+
+// A version-2 entry: the fixed fields, then `pixels` raw bytes.
+std::string PixelEntry(const std::string& name, std::uint16_t width, std::uint16_t height,
+                       std::uint32_t format, std::uint32_t pixel_bytes, std::size_t pixels) {
+  std::string out = name;
+  out.resize(32, '\0');
+  out += {static_cast<char>(width & 0xFF), static_cast<char>(width >> 8),
+          static_cast<char>(height & 0xFF), static_cast<char>(height >> 8)};
+  return out + Le32(format) + Le32(pixel_bytes) + std::string(pixels, '\x7F');
+}
+
+TEST(TxdFile, PixelDictionariesRoundTrip) {
+  std::vector<std::uint8_t> rgba(3 * 2 * 4);
+  for (std::size_t k = 0; k < rgba.size(); ++k) rgba[k] = static_cast<std::uint8_t>(k * 11);
+  const std::vector<TextureEntry> textures = {TextureEntry{"radar00", 3, 2, rgba},
+                                              TextureEntry{"white", 64, 64},
+                                              TextureEntry{"dot", 1, 1, {1, 2, 3, 4}}};
+  const std::string file = refhost::txd::dictionary_file(textures, 2);
+  // Entries, then each one's pixels right after it.
+  EXPECT_EQ(file.size(), 12u + 4u + 3u * 44u + 24u + 4u);
+  EXPECT_EQ(file.substr(12 + 4 + 36, 8), Le32(1) + Le32(24));
+  EXPECT_EQ(ReadFile(file), textures);
+}
+
+TEST(TxdFile, PixelDictionariesMustAccountForEveryByte) {
+  const std::string good = Le32(1) + PixelEntry("star", 2, 2, 1, 16, 16);
+  ASSERT_TRUE(ReadBody(good, 2));
+  ASSERT_TRUE(ReadBody(Le32(1) + PixelEntry("star", 2, 2, 0, 0, 0), 2));
+  struct Case {
+    const char* what;
+    std::string body;
+  };
+  const Case cases[] = {
+      {"pixels cut short", good.substr(0, good.size() - 1)},
+      {"byte after the pixels", good + "x"},
+      {"byte count not the size", Le32(1) + PixelEntry("star", 2, 2, 1, 12, 12)},
+      {"pixels without a width", Le32(1) + PixelEntry("star", 0, 2, 1, 0, 0)},
+      {"unknown format", Le32(1) + PixelEntry("star", 2, 2, 2, 16, 16)},
+      {"no format yet bytes", Le32(1) + PixelEntry("star", 2, 2, 0, 16, 16)},
+      {"count beyond the entries", Le32(3) + PixelEntry("star", 2, 2, 1, 16, 16)},
+      {"second entry cut", good + PixelEntry("bar", 1, 1, 1, 4, 4).substr(0, 40)},
+      {"size overflowing 32 bits", Le32(1) + PixelEntry("star", 65535, 65535, 1, 0xFFFC0004, 0)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_FALSE(ReadBody(c.body, 2));
+  }
+  // Version 1 never carries pixels.
+  EXPECT_FALSE(ReadBody(good, 1));
 }
 
 TEST(TxdFile, EveryTruncationIsRefused) {
@@ -187,6 +237,16 @@ TEST(TxdFile, WriterRefusesWhatTheReaderWould) {
     SCOPED_TRACE(textures.size());
     EXPECT_THROW(refhost::txd::dictionary_file(textures), std::invalid_argument);
   }
+  const std::vector<TextureEntry> with_pixels = {TextureEntry{"dot", 1, 1, {1, 2, 3, 4}}};
+  EXPECT_THROW(refhost::txd::dictionary_file(with_pixels, 1), std::invalid_argument);
+  const std::vector<std::vector<TextureEntry>> bad_pixels = {
+      {TextureEntry{"dot", 2, 1, {1, 2, 3, 4}}},
+      {TextureEntry{"dot", 0, 1, {1, 2, 3, 4}}},
+  };
+  for (const auto& textures : bad_pixels) {
+    EXPECT_THROW(refhost::txd::dictionary_file(textures, 2), std::invalid_argument);
+  }
+  EXPECT_THROW(refhost::txd::dictionary_file({}, 3), std::invalid_argument);
 }
 
 }  // namespace

@@ -7,10 +7,12 @@
 #include "scenario.h"
 #include "services/game_state.h"
 #include "services/player.h"
+#include "services/radar.h"
 #include "services/render.h"
 #include "services/text_printer.h"
 #include "services/text_table.h"
 #include "services/textures.h"
+#include "services/world.h"
 #include "settings/hud_settings.h"
 #include "wheels/radio_wheel.h"
 #include "wheels/weapon_wheel.h"
@@ -39,6 +41,8 @@ void ElementTest::SetUp() {
   refhost::game_state::reset();
   refhost::textures::reset();
   refhost::render::reset();
+  refhost::radar::reset();
+  refhost::world::reset();
   refhost::text_style() = refhost::TextStyle{};
   refhost::text_table::reset();
   refhost::os_shim::release_all_keys();
