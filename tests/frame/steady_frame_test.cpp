@@ -120,21 +120,30 @@ TEST_F(SteadyFrame, TheCountedFramesDrawEveryGroup) {
   }
   std::string texts;
   int sprites = 0;
+  int map_layers = 0;
+  int tiles = 0;
+  int blips = 0;
   for (const refhost::RecordedCall& call : refhost::draw_log().calls()) {
     if (call.frame != kBusiestFrame) continue;
     if (call.name == "HostText.Print" || call.name == "HostText.PrintVariant") {
       texts += call.text_arg(2) + "|";
     }
     sprites += call.name == "HostSprite.Draw" || call.name == "HostSprite.DrawQuad";
+    map_layers += call.name == "HostRadar.DrawMapLayer";
+    tiles += call.name == "HostIm2D.SetVertices";
+    blips += call.name == "HostRadar.DrawTrace" || call.name == "HostRadar.DrawSprite";
   }
   for (const char* shown :
        {"Downtown", "The Party", "Colt45", "Find the boat at the docks", "01:30", "DAMAGE", "$2450",
         "Where is the boat?", "MISSION PASSED!", "Get to the boat", "Checkpoint 3/10", "07:05"}) {
     EXPECT_NE(texts.find(shown), std::string::npos) << shown;
   }
-  // Crosshair 1, radar frame and centre 2, ring and indicator 2, slot icons
-  // 10, stars 6 shadows and 4 lit, timer bars 3, phone 1.
-  EXPECT_EQ(sprites, 29);
+  // Crosshair 1, radar frame, bars and centre 4, ring and indicator 2, slot
+  // icons 10, stars 6 shadows and 4 lit, timer bars 3, phone 1.
+  EXPECT_EQ(sprites, 31);
+  EXPECT_EQ(map_layers, 1);
+  EXPECT_EQ(tiles, 4);   // the map tiles the radar square cuts
+  EXPECT_EQ(blips, 36);  // the traces and sprites the 32 blips give
 }
 
 }  // namespace
