@@ -5,6 +5,7 @@
 #include "draw_log.h"
 #include "frame_loop.h"
 #include "plugin_loader.h"
+#include "runtime/calling_convention.h"
 #include "shipped_game_folder.h"
 
 namespace bench {
@@ -55,6 +56,23 @@ BusyHost::~BusyHost() {
 void BusyHost::frame() {
   refhost::run_frame_calls(*image_);
   if (recording_) refhost::draw_log().clear();
+}
+
+std::vector<std::string> BusyHost::frame_slot_lookups() {
+  refhost::draw_log().set_recording(true);
+  refhost::run_frame_calls(*image_);
+  refhost::draw_log().set_recording(recording_);
+  std::vector<std::string> names;
+  for (const refhost::RecordedCall& call : refhost::draw_log().named("HostTxd.FindSlot")) {
+    names.push_back(call.text_arg(0));
+  }
+  refhost::draw_log().clear();
+  return names;
+}
+
+int BusyHost::find_slot(const char* name) const {
+  using FindSlot = int(HOST_CDECL*)(const char*);
+  return reinterpret_cast<FindSlot>(image_->symbol(HostId::HostTxd_FindSlot))(name);
 }
 
 std::vector<refhost::os_shim::ProtectCall> BusyHost::frame_protections() {

@@ -45,6 +45,10 @@ class BusyHost {
   void frame();
   // The protection changes (VirtualProtect) one frame asks of the host.
   std::vector<refhost::os_shim::ProtectCall> frame_protections();
+  // The names one frame looks up in the host's texture-dictionary store.
+  std::vector<std::string> frame_slot_lookups();
+  // One such lookup, through the host routine the plug-in calls.
+  int find_slot(const char* name) const;
 
  private:
   std::unique_ptr<refhost::HostImage> image_;

@@ -48,6 +48,19 @@ void ProtectionChanges(benchmark::State& state) {
   state.counters["calls"] = static_cast<double>(calls.size());
 }
 
+void TextureLookups(benchmark::State& state) {
+  BusyHost host(false);
+  if (!host.loaded()) {
+    state.SkipWithError("the plug-in does not load");
+    return;
+  }
+  const std::vector<std::string> names = host.frame_slot_lookups();
+  for (auto _ : state) {
+    for (const std::string& name : names) benchmark::DoNotOptimize(host.find_slot(name.c_str()));
+  }
+  state.counters["calls"] = static_cast<double>(names.size());
+}
+
 void HudFrameRecorded(benchmark::State& state) { PlayFrames(state, true); }
 
 // A fresh host image for every load, made and dropped outside the timing.

@@ -12,6 +12,10 @@ void HudFrame(benchmark::State& state);
 // VirtualProtect costs, apart from the plug-in's work.
 void ProtectionChanges(benchmark::State& state);
 
+// The texture-dictionary store lookups by name that frame makes (64 for
+// each map tile drawn), played alone through the host's routine.
+void TextureLookups(benchmark::State& state);
+
 // The same frame with the draw log on, each frame's lines let go again: less
 // the frame above, what the reference host's recording costs.
 void HudFrameRecorded(benchmark::State& state);
