@@ -1,8 +1,8 @@
 #include "settings/value_scan.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <limits>
+
+#include "settings/decimal_to_float.h"
 
 // The numbers are read as `stream >> number` reads them in the classic locale,
 // without a stream: the reader runs every frame, and a stream per value would
@@ -107,34 +107,17 @@ bool ConvertShort(const FloatText& taken, float& value) {
   return true;
 }
 
-// Any other number goes to the C library's conversion, which rounds
-// correctly, as the stream's own conversion does. It is handed the digits
-// without their point, the one character a locale could change, and with
-// the exponent moved to match. Past kKeptDigits significant digits only
-// whether any of them is not 0 matters: every point where float rounding
-// changes (the midpoints between floats) has fewer significant digits than
-// that, so the kept digits with a 1 after them round as the whole number does.
-constexpr std::size_t kKeptDigits = 120;
-
-// "e", the exponent in decimal and the terminator: 9 bytes at most.
-void WriteExponent(char* at, int exponent) {
-  *at++ = 'e';
-  if (exponent < 0) *at++ = '-';
-  char digits[8];
-  int count = 0;
-  auto magnitude = static_cast<unsigned>(exponent < 0 ? -exponent : exponent);
-  do {
-    digits[count++] = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
-  while (count > 0) *at++ = digits[--count];
-  *at = '\0';
-}
+// Any other number is rounded exactly, as the stream's own conversion
+// rounds it. Past kKeptDigits significant digits only whether any of them is
+// not 0 matters: every point where float rounding changes (the midpoints
+// between floats) has fewer significant digits than that, so the kept digits
+// with a 1 after them round as the whole number does.
+constexpr std::size_t kKeptDigits = kMaxDecimalDigits - 1;
 
 bool ConvertLong(std::string_view digits, float& value) {
-  char text[kKeptDigits + 16];
+  char kept_digits[kMaxDecimalDigits];
   std::size_t kept = 0;
-  long long exponent = 0;  // added to the written exponent
+  long long exponent = 0;
   bool fraction = false;
   bool beyond = false;  // a digit past the kept ones is not 0
   std::size_t k = 0;
@@ -145,19 +128,15 @@ bool ConvertLong(std::string_view digits, float& value) {
     } else if (kept == 0 && c == '0') {
       exponent -= fraction ? 1 : 0;
     } else if (kept < kKeptDigits) {
-      text[kept++] = c;
+      kept_digits[kept++] = c;
       exponent -= fraction ? 1 : 0;
     } else {
       beyond = beyond || c != '0';
       exponent += fraction ? 0 : 1;
     }
   }
-  if (kept == 0) {
-    value = 0.0f;
-    return true;
-  }
   if (beyond) {
-    text[kept++] = '1';
+    kept_digits[kept++] = '1';
     --exponent;
   }
   if (k < digits.size()) {
@@ -169,11 +148,7 @@ bool ConvertLong(std::string_view digits, float& value) {
     exponent += negative ? -written : written;
   }
   exponent = std::clamp<long long>(exponent, -kLargestExponent, kLargestExponent);
-  WriteExponent(text + kept, static_cast<int>(exponent));
-  char* end = nullptr;
-  value = std::strtof(text, &end);
-  // Too large for a float fails the read; too small reads as zero.
-  return *end == '\0' && value <= std::numeric_limits<float>::max();
+  return DecimalToFloat(kept_digits, kept, static_cast<int>(exponent), value);
 }
 
 bool ReadFloat(std::string_view text, std::size_t& at, float& number) {
