@@ -1,11 +1,12 @@
 # make test   installs what is missing, builds both targets and the preview, runs every test
 # make demo   builds the release package into dist/, and the preview pictures into dist/preview/
+# make bench  measures the settings load and the HUD frame against their floor
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # The busy scenario previewed at these screen sizes, for each of these RADAR_TYPE values.
 PREVIEW_SCREENS = 1920x1080 1280x1024 3440x1440
 PREVIEW_RADAR_TYPES = 1 2 3
 
-.PHONY: test demo native win32 preview preview-image deps clean
+.PHONY: test demo bench native win32 preview preview-image deps clean
 
 deps:
 	tools/install-deps native win32 wine preview
@@ -64,6 +65,18 @@ demo: native win32 preview
 # The picture the README shows: the busy scenario at 1920 x 1080, RADAR_TYPE 1.
 preview-image: native preview
 	tools/preview --out docs/images/hud-preview.png
+
+# Figures come from Google Benchmark in the native reference host; the plug-in
+# DLL's size from the win32 build. Both builds are those make test uses.
+bench: preview
+	tools/install-deps native win32 bench
+	cmake --preset native
+	cmake --build --preset native -j $(JOBS) --target slatepane slatepane_bench
+	cmake --preset win32
+	cmake --build --preset win32 -j $(JOBS) --target slatepane
+	@echo "machine: $$(uname -srm); $$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'); $$(nproc) CPUs"
+	@echo "plug-in DLL, stripped: $$(stat -c %s build/win32/src/slatepane.asi) bytes (build/win32/src/slatepane.asi)"
+	build/native/bench/slatepane_bench
 
 clean:
 	rm -rf build dist

@@ -108,26 +108,31 @@ std::string RecordedCall::text_arg(std::size_t index) const {
 }
 
 DrawLog& DrawLog::call(std::string_view name) {
+  if (!recording_) return *this;
   calls_.push_back(RecordedCall{frame_, std::string(name), {}});
   return *this;
 }
 
 DrawLog& DrawLog::i(long long value) {
+  if (!recording_) return *this;
   calls_.back().args.push_back(std::to_string(value));
   return *this;
 }
 
 DrawLog& DrawLog::f(float value) {
+  if (!recording_) return *this;
   calls_.back().args.push_back(format_float(value));
   return *this;
 }
 
 DrawLog& DrawLog::text(const char16_t* text) {
+  if (!recording_) return *this;
   calls_.back().args.push_back(text ? format_text(std::u16string_view(text)) : "null");
   return *this;
 }
 
 DrawLog& DrawLog::text(const char* text) {
+  if (!recording_) return *this;
   calls_.back().args.push_back(text ? format_text(std::string_view(text)) : "null");
   return *this;
 }

@@ -39,6 +39,11 @@ class DrawLog {
   DrawLog& text(const char16_t* text);
   DrawLog& text(const char* text);
 
+  // While off, calls are dropped: what the host's own bookkeeping costs can
+  // then be measured apart from the plug-in's work.
+  void set_recording(bool on) { recording_ = on; }
+  bool recording() const { return recording_; }
+
   void set_frame(int frame) { frame_ = frame; }
   int frame() const { return frame_; }
   void clear() { calls_.clear(); }
@@ -52,6 +57,7 @@ class DrawLog {
  private:
   std::vector<RecordedCall> calls_;
   int frame_ = 0;
+  bool recording_ = true;
 };
 
 // The log every host service records into.

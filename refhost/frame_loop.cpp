@@ -75,26 +75,41 @@ void set_up(HostImage& image, const Scenario& scenario) {
   apply_step(image, scenario.start);
 }
 
-std::size_t play(HostImage& image, const Scenario& scenario, int frames, bool count_writes) {
-  DrawLog& log = draw_log();
-  WriteCounter counter(image, count_writes);
-  log.set_frame(0);
-  counter.before();
+void start_renderer(HostImage& image) {
+  draw_log().set_frame(0);
   image.run_site_routine(HostSite::RendererStart);
+}
+
+void begin_frame(HostImage& image, const Scenario& scenario, int frame) {
+  draw_log().set_frame(frame);
+  if (auto step = scenario.at.find(frame); step != scenario.at.end()) {
+    apply_step(image, step->second);
+  }
+  advance_clock(image, scenario, frame);
+}
+
+void run_frame_calls(HostImage& image) {
+  for (HostSite site : kFrameCalls) image.run_site_routine(site);
+}
+
+void stop_renderer(HostImage& image, int frames) {
+  draw_log().set_frame(frames + 1);
+  image.run_site_routine(HostSite::RendererStop);
+}
+
+std::size_t play(HostImage& image, const Scenario& scenario, int frames, bool count_writes) {
+  WriteCounter counter(image, count_writes);
+  counter.before();
+  start_renderer(image);
   counter.after();
   for (int frame = 1; frame <= frames; ++frame) {
-    log.set_frame(frame);
-    if (auto step = scenario.at.find(frame); step != scenario.at.end()) {
-      apply_step(image, step->second);
-    }
-    advance_clock(image, scenario, frame);
+    begin_frame(image, scenario, frame);
     counter.before();
-    for (HostSite site : kFrameCalls) image.run_site_routine(site);
+    run_frame_calls(image);
     counter.after();
   }
-  log.set_frame(frames + 1);
   counter.before();
-  image.run_site_routine(HostSite::RendererStop);
+  stop_renderer(image, frames);
   counter.after();
   return counter.changed;
 }

@@ -19,4 +19,13 @@ std::size_t play(HostImage& image, const Scenario& scenario, int frames, bool co
 // Applies the screen, clock and start state of a scenario (frame 0).
 void set_up(HostImage& image, const Scenario& scenario);
 
+// Play in stages, for callers that watch each frame on its own (the
+// benchmark, the allocation count): the renderer start-up call; a frame's
+// scenario changes and clock advance (the host's own writes); the frame's
+// calls, in which the plug-in runs; the renderer shutdown call after `frames`.
+void start_renderer(HostImage& image);
+void begin_frame(HostImage& image, const Scenario& scenario, int frame);
+void run_frame_calls(HostImage& image);
+void stop_renderer(HostImage& image, int frames);
+
 }  // namespace refhost

@@ -20,6 +20,7 @@ struct State {
   std::map<std::uintptr_t, std::uint32_t> pages;
   int failures_left = 0;
   int protect_calls = 0;
+  std::vector<ProtectCall>* recorded = nullptr;
   std::string module_path;
   bool module_handle_fails = false;
   bool keys[256] = {};
@@ -94,6 +95,7 @@ std::uint32_t protection_at(const void* address) {
 
 void fail_next_protections(int count) { state().failures_left = count; }
 int protect_calls() { return state().protect_calls; }
+void record_protections(std::vector<ProtectCall>* calls) { state().recorded = calls; }
 void set_module_file_name(const std::string& path) { state().module_path = path; }
 void set_module_handle_fails(bool fails) { state().module_handle_fails = fails; }
 void set_key_down(int virtual_key, bool down) { state().keys[virtual_key & 0xFF] = down; }
@@ -111,6 +113,7 @@ extern "C" {
 int VirtualProtect(void* address, std::uint32_t size, std::uint32_t protection,
                    std::uint32_t* previous) {
   ++state().protect_calls;
+  if (state().recorded != nullptr) state().recorded->push_back({address, size, protection});
   if (state().failures_left > 0) {
     --state().failures_left;
     return 0;

@@ -23,6 +23,15 @@ std::uint32_t protection_at(const void* address);
 void fail_next_protections(int count);
 int protect_calls();
 
+// While `calls` is set, each VirtualProtect call is added to it (null stops
+// this): the benchmark plays them again to time what they cost the host.
+struct ProtectCall {
+  void* address;
+  std::uint32_t size;
+  std::uint32_t protection;
+};
+void record_protections(std::vector<ProtectCall>* calls);
+
 // The host executable's full path (GetModuleFileNameA of the host module).
 void set_module_file_name(const std::string& path);
 // GetModuleHandleA(nullptr) answers null while set.

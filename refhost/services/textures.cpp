@@ -321,11 +321,15 @@ std::uint32_t find_in_current(const char* name) {
   return handle_of(find(live_dictionary(store().current), name));
 }
 
+// The labels are for the log alone: a log that records nothing is not worth
+// the words.
 DrawLog& log_texture(DrawLog& log, std::uint32_t handle) {
+  if (!log.recording()) return log;
   return log_words(log, texture_words(handle));
 }
 
 DrawLog& log_raster(DrawLog& log, std::uint32_t raster) {
+  if (!log.recording()) return log;
   if (raster == 0) return log.text(static_cast<const char*>(nullptr));
   // Rasters are numbered afresh after a reset: the newest texture is the live one.
   const std::deque<Texture>& all = store().textures;
@@ -336,6 +340,7 @@ DrawLog& log_raster(DrawLog& log, std::uint32_t raster) {
 }
 
 DrawLog& log_dictionary(DrawLog& log, const void* dictionary) {
+  if (!log.recording()) return log;
   return log_words(log, dictionary_words(dictionary));
 }
 

@@ -18,6 +18,7 @@ int bounded(int limit) { return std::clamp(limit, 0, kBound); }
 DrawLog& log_call(HostId id) { return draw_log().call(host_symbol(id).name); }
 
 DrawLog& log_label(DrawLog& log, const void* where) {
+  if (!log.recording()) return log;  // the label is for the log alone
   if (where == nullptr) return log.text(static_cast<const char*>(nullptr));
   return log.text(variable_label(where).c_str());
 }

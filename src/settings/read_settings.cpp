@@ -12,7 +12,7 @@ constexpr HudSettings kDefaults{};
 
 // The field's type picks the conversion.
 template <typename Field>
-void ReadLayoutKey(IniFile& layout, std::string_view key, Field field, HudSettings& s) {
+void ReadLayoutKey(IniFile& layout, const IniKey& key, Field field, HudSettings& s) {
   auto& value = LayoutFieldOf(s, field);
   const auto& default_value = LayoutFieldOf(kDefaults, field);
   using T = std::remove_cvref_t<decltype(value)>;
@@ -32,17 +32,18 @@ void ReadLayoutKey(IniFile& layout, std::string_view key, Field field, HudSettin
 
 void ReadLayoutSettings(IniFile& layout, HudSettings& s) {
   for (const LayoutSettingKey& key : kLayoutSettingKeys) {
-    std::visit([&](auto field) { ReadLayoutKey(layout, key.name, field, s); }, key.field);
+    std::visit([&](auto field) { ReadLayoutKey(layout, key.key, field, s); }, key.field);
   }
 }
 
 void ReadColourScheme(IniFile& colours, HudColours& c) {
   for (const ColourSettingKey& key : kColourSettingKeys) {
-    c.*key.field = colours.ReadColour(key.name, kDefaults.colours.*key.field);
+    c.*key.field = colours.ReadColour(key.key, kDefaults.colours.*key.field);
   }
 }
 
 std::int32_t ReadReloadSwitch(IniFile& layout) {
-  if (!layout.ReadBool(kReloadSettingsKey)) return 0;
-  return layout.ReadInt(kReloadSettingsKey, -1);
+  constexpr IniKey kReload(kReloadSettingsKey);
+  if (!layout.ReadBool(kReload)) return 0;
+  return layout.ReadInt(kReload, -1);
 }

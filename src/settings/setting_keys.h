@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "settings/hud_settings.h"
+#include "settings/key_index.h"
 
 // One corner pair of one weapon wheel slot, which lives in an array.
 struct WheelSlotCorner {
@@ -22,19 +23,22 @@ using LayoutField = std::variant<std::int32_t HudSettings::*, float HudSettings:
 struct LayoutSettingKey {
   std::string_view name;
   LayoutField field;
+  IniKey key;  // the name with its hash, for the reader
 };
 
 struct ColourSettingKey {
   std::string_view name;
   Rgba HudColours::*field;
+  IniKey key;
 };
 
 // The key is the field's name, spelled once: the two cannot drift apart.
 #define SLATEPANE_LAYOUT_KEY(field) \
-  LayoutSettingKey { #field, &HudSettings::field }
-#define SLATEPANE_SLOT_KEY(k, corner)                                      \
-  LayoutSettingKey {                                                       \
-    "SLOT" #k "POS_" #corner, WheelSlotCorner { k, &WheelSlotPos::corner } \
+  LayoutSettingKey { #field, &HudSettings::field, IniKey(#field) }
+#define SLATEPANE_SLOT_KEY(k, corner)                                    \
+  LayoutSettingKey {                                                     \
+    "SLOT" #k "POS_" #corner, WheelSlotCorner{k, &WheelSlotPos::corner}, \
+        IniKey("SLOT" #k "POS_" #corner)                                 \
   }
 
 // The layout keys in the order the reader asks for them: the record's order,
@@ -130,7 +134,7 @@ inline constexpr LayoutSettingKey kLayoutSettingKeys[] = {
 #undef SLATEPANE_SLOT_KEY
 
 #define SLATEPANE_COLOUR_KEY(field) \
-  ColourSettingKey { #field, &HudColours::field }
+  ColourSettingKey { #field, &HudColours::field, IniKey(#field) }
 
 // The twenty-one colours in the order of the record, which is the order read.
 inline constexpr ColourSettingKey kColourSettingKeys[] = {

@@ -1,23 +1,20 @@
 #include "settings_file.h"
 
-#include <cstdio>
-#include <memory>
 #include <utility>
 
 #include "runtime/os.h"
 
 namespace {
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 // Opened the way the reader opens it, and a first byte read, so that a folder
 // or a file without read permission counts as unreadable, not as empty.
 bool CanRead(const std::string& path) {
-  const std::unique_ptr<std::FILE, FileCloser> file(os::open_read(path.c_str()));
-  if (!file) return false;
-  return std::fgetc(file.get()) != EOF || std::ferror(file.get()) == 0;
+  const os::FileHandle file = os::open_file(path.c_str());
+  if (file == os::kNoFile) return false;
+  char first;
+  const bool read = os::read_file(file, &first, 1) >= 0;
+  os::close_file(file);
+  return read;
 }
 
 std::string LastPart(const std::string& path) {

@@ -1,0 +1,13 @@
+#pragma once
+#include <benchmark/benchmark.h>
+
+namespace bench {
+
+// Opening, reading and closing the layout file and the colour scheme file it
+// selects, into a buffer: what any reader of the two files pays.
+void Floor(benchmark::State& state);
+
+// LoadHudSettings on the shipped files.
+void LoadSettings(benchmark::State& state);
+
+}  // namespace bench
