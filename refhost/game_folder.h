@@ -8,4 +8,9 @@ namespace refhost {
 // folder is its own; asking for another one is an error.
 void use_game_folder(const std::string& folder);
 
+// The player's folder that a run must leave as it was: `requested` (the
+// --game-folder option) natively, empty when none was given; refhost.exe's
+// own folder under Windows.
+std::string watched_game_folder(const std::string& requested);
+
 }  // namespace refhost

@@ -8,12 +8,13 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <map>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "draw_log.h"
+#include "folder_snapshot.h"
 #include "frame_loop.h"
 #include "os_shim.h"
 #include "reliability/hosted_plugin.h"
@@ -38,49 +39,24 @@ void Write(const fs::path& path, const std::string& contents) {
   ASSERT_TRUE(out.good()) << path;
 }
 
-// Every entry under a folder: its kind and, for a file, its bytes; for a
-// link, where it points (links are not followed).
-std::map<std::string, std::string> Contents(const fs::path& folder) {
-  std::map<std::string, std::string> entries;
-  for (auto it = fs::recursive_directory_iterator(folder); it != fs::recursive_directory_iterator();
-       ++it) {
-    const std::string name = it->path().lexically_relative(folder).string();
-    const fs::file_status status = it->symlink_status();
-    if (fs::is_symlink(status)) {
-      entries[name] = "link " + fs::read_symlink(it->path()).string();
-      it.disable_recursion_pending();
-    } else if (fs::is_directory(status)) {
-      entries[name] = "folder";
-    } else {
-      std::ifstream in(it->path(), std::ios::binary);
-      entries[name] = "file " + std::string(std::istreambuf_iterator<char>(in), {});
-    }
-  }
-  return entries;
-}
-
 // A fresh player folder under the temporary folder, gone at the end.
 class PlayerFolder {
  public:
-  explicit PlayerFolder(const std::string& nested = "") {
+  PlayerFolder() {
     std::string pattern = (fs::temp_directory_path() / "slatepane-player-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
-    top_ = pattern;
-    folder_ = nested.empty() ? top_ : top_ / nested;
-    fs::create_directories(folder_);
+    folder_ = pattern;
   }
-  ~PlayerFolder() { fs::remove_all(top_); }
+  ~PlayerFolder() { fs::remove_all(folder_); }
   const fs::path& path() const { return folder_; }
-  const fs::path& top() const { return top_; }
 
  private:
-  fs::path top_;
   fs::path folder_;
 };
 
 struct Played {
   std::vector<std::string> log;
-  bool folder_unchanged = false;
+  std::string folder_change;  // check_untouched
 };
 
 class BadInputs : public testing::Test {
@@ -99,7 +75,7 @@ class BadInputs : public testing::Test {
   // example and unloads; compares the folder `watched` before and after.
   static Played Play(const std::string& exe, const fs::path& watched) {
     Played played;
-    const auto before = Contents(watched);
+    const refhost::FolderSnapshot before(watched.string());
     refhost::os_shim::set_module_file_name(exe);
     {
       HostedPlugin host(100, Status());
@@ -109,12 +85,12 @@ class BadInputs : public testing::Test {
       refhost::play(host.image(), Status(), 2);
       played.log = refhost::draw_log().texts();
     }
-    played.folder_unchanged = Contents(watched) == before;
+    played.folder_change = refhost::check_untouched(before, watched.string());
     return played;
   }
 
   static Played PlayIn(const PlayerFolder& folder) {
-    return Play((folder.path() / "morrowfen.exe").string(), folder.top());
+    return Play((folder.path() / "morrowfen.exe").string(), folder.path());
   }
 
   // What the plug-in draws with every setting at its default.
@@ -162,7 +138,7 @@ TEST_F(BadInputs, WithoutASettingsFolderTheDefaultsDraw) {
   const Played played = PlayIn(folder);
   EXPECT_EQ(ScaleCalls(played.log).front(), "HostText.SetScale 1.98 4.1416073");
   EXPECT_NE(played.log, log);
-  EXPECT_TRUE(played.folder_unchanged);
+  EXPECT_EQ(played.folder_change, "");
 }
 
 TEST_F(BadInputs, SettingsThatCannotBeUsedFallBackToTheDefaults) {
@@ -209,7 +185,7 @@ TEST_F(BadInputs, SettingsThatCannotBeUsedFallBackToTheDefaults) {
     c.make(folder.path());
     const Played played = PlayIn(folder);
     EXPECT_EQ(played.log, DefaultLog());
-    EXPECT_TRUE(played.folder_unchanged);
+    EXPECT_EQ(played.folder_change, "");
   }
 }
 
@@ -222,7 +198,7 @@ TEST_F(BadInputs, AKeyAfterTenMegabytesIsRead) {
   const Played played = PlayIn(folder);
   ASSERT_FALSE(ScaleCalls(played.log).empty());
   EXPECT_EQ(ScaleCalls(played.log).front(), "HostText.SetScale 1.98 4.1416073");
-  EXPECT_TRUE(played.folder_unchanged);
+  EXPECT_EQ(played.folder_change, "");
 }
 
 // A folder path of `length` characters (no separator at its end) under `folder`.
@@ -259,13 +235,13 @@ TEST_F(BadInputs, HostPathsThatFillTheBuffersUseTheDefaults) {
     const fs::path folder = FolderOfLength(base.path(), c.folder_length);
     ASSERT_EQ(folder.string().size(), c.folder_length);
     Write(folder / kLayout, kBigMoney);
-    const Played played = Play((folder / "m.exe").string(), base.top());
+    const Played played = Play((folder / "m.exe").string(), base.path());
     // The folder is unknown: every plug-in path is empty, so no file is
     // opened, and the texture sets fall back as for missing files.
     const auto [log, paths] = SplitStreamPaths(played.log);
     EXPECT_EQ(log, SplitStreamPaths(DefaultLog()).first);
     EXPECT_EQ(paths, std::vector<std::string>(5, "\"\""));
-    EXPECT_TRUE(played.folder_unchanged);
+    EXPECT_EQ(played.folder_change, "");
   }
 }
 

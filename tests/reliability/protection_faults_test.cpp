@@ -158,6 +158,7 @@ TEST_F(ProtectionFaults, EachSingleRefusedChangeNeverLeavesHalfAnInstruction) {
   const int calls = Run(no_refusals, 0).protect_calls;
   ASSERT_GT(calls, 100);
   int partial_writes = 0;
+  int checks = 0;
   int sites_intercepted = 0;
   int sites_restored = 0;
   for (int n = 1; n <= calls; ++n) {
@@ -168,13 +169,14 @@ TEST_F(ProtectionFaults, EachSingleRefusedChangeNeverLeavesHalfAnInstruction) {
     EXPECT_EQ(out.sites_restored, out.sites_intercepted);
     EXPECT_EQ(out.sites_answering, kSites);
     partial_writes += out.partial_writes;
+    checks += out.checks;
     sites_intercepted += out.sites_intercepted;
     sites_restored += out.sites_restored;
   }
   std::printf(
-      "[ figures  ] call n refused, n = 1..%d: partial writes %d, sites intercepted %d, "
-      "restored at unload %d\n",
-      calls, partial_writes, sites_intercepted, sites_restored);
+      "[ figures  ] call n refused, n = 1..%d: checks %d, partial writes %d, "
+      "sites intercepted %d, restored at unload %d\n",
+      calls, checks, partial_writes, sites_intercepted, sites_restored);
 }
 
 // Changes refused while one site is put back at unload: it is asked again
