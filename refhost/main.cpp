@@ -15,7 +15,6 @@
 #include <string>
 
 #include "draw_log.h"
-#include "folder_snapshot.h"
 #include "frame_loop.h"
 #include "game_folder.h"
 #include "host_image.h"
@@ -103,9 +102,7 @@ int run(const Options& o) {
   if (!o.game_folder.empty()) refhost::use_game_folder(o.game_folder);
   refhost::set_up(image, scenario);
   const refhost::CodeSnapshot before(image);
-  const std::string player_folder = refhost::watched_game_folder(o.game_folder);
-  std::optional<refhost::FolderSnapshot> files;
-  if (!player_folder.empty()) files.emplace(player_folder);
+  const auto game_folder_untouched = refhost::watch_game_folder(o.game_folder);
   std::string error;
   void* plugin = refhost::load_plugin(o.plugin, error);
   if (plugin == nullptr) throw std::runtime_error("cannot load " + o.plugin + ": " + error);
@@ -114,7 +111,7 @@ int run(const Options& o) {
       refhost::play(image, scenario, o.frames.value_or(scenario.frames), inert);
   refhost::unload_plugin(plugin);
   // Before the log is written: it may go into the game folder.
-  const std::string untouched = files ? refhost::check_untouched(*files, player_folder) : "";
+  const std::string untouched = game_folder_untouched();
   write_log(o.log);
   std::string problem =
       inert ? refhost::check_inert(before, image, written) : refhost::check_restored(before, image);
