@@ -108,6 +108,7 @@ std::string RecordedCall::text_arg(std::size_t index) const {
 }
 
 DrawLog& DrawLog::call(std::string_view name) {
+  if (observer_ != nullptr) observer_(observer_context_);
   if (!recording_) return *this;
   calls_.push_back(RecordedCall{frame_, std::string(name), {}});
   return *this;

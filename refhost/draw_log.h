@@ -44,6 +44,13 @@ class DrawLog {
   void set_recording(bool on) { recording_ = on; }
   bool recording() const { return recording_; }
 
+  // Called at the start of every host call, recorded or not (null stops
+  // this): a watcher sees host code as it is whenever the plug-in calls out.
+  void observe(void (*observer)(void*), void* context) {
+    observer_ = observer;
+    observer_context_ = context;
+  }
+
   void set_frame(int frame) { frame_ = frame; }
   int frame() const { return frame_; }
   void clear() { calls_.clear(); }
@@ -58,6 +65,8 @@ class DrawLog {
   std::vector<RecordedCall> calls_;
   int frame_ = 0;
   bool recording_ = true;
+  void (*observer_)(void*) = nullptr;
+  void* observer_context_ = nullptr;
 };
 
 // The log every host service records into.

@@ -102,6 +102,7 @@ int run(const Options& o) {
   if (!o.game_folder.empty()) refhost::use_game_folder(o.game_folder);
   refhost::set_up(image, scenario);
   const refhost::CodeSnapshot before(image);
+  const auto game_folder_untouched = refhost::watch_game_folder(o.game_folder);
   std::string error;
   void* plugin = refhost::load_plugin(o.plugin, error);
   if (plugin == nullptr) throw std::runtime_error("cannot load " + o.plugin + ": " + error);
@@ -109,9 +110,12 @@ int run(const Options& o) {
   const std::size_t written =
       refhost::play(image, scenario, o.frames.value_or(scenario.frames), inert);
   refhost::unload_plugin(plugin);
+  // Before the log is written: it may go into the game folder.
+  const std::string untouched = game_folder_untouched();
   write_log(o.log);
-  const std::string problem =
+  std::string problem =
       inert ? refhost::check_inert(before, image, written) : refhost::check_restored(before, image);
+  if (problem.empty()) problem = untouched;
   if (!problem.empty()) {
     std::fprintf(stderr, "refhost: %s\n", problem.c_str());
     return 3;

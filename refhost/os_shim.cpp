@@ -20,6 +20,14 @@ struct State {
   std::map<std::uintptr_t, std::uint32_t> pages;
   int failures_left = 0;
   int protect_calls = 0;
+  int fail_every = 0;  // every k-th call since scheduled_from fails
+  int fail_only = 0;   // the n-th call since scheduled_from fails
+  int scheduled_from = 0;
+  const void* failing_address = nullptr;
+  int failures_left_at = 0;
+  int refused = 0;
+  void (*observer)(void*) = nullptr;
+  void* observer_context = nullptr;
   std::vector<ProtectCall>* recorded = nullptr;
   std::string module_path;
   bool module_handle_fails = false;
@@ -73,6 +81,22 @@ HostImage* default_image() {
   return image.get();
 }
 
+// Whether this call (counted already) is one the test wants refused.
+bool refuse_call(const void* address) {
+  State& s = state();
+  if (s.failures_left_at > 0 && address == s.failing_address) {
+    --s.failures_left_at;
+    return true;
+  }
+  if (s.failures_left > 0) {
+    --s.failures_left;
+    return true;
+  }
+  const int n = s.protect_calls - s.scheduled_from;
+  if (s.fail_every > 0 && n % s.fail_every == 0) return true;
+  return s.fail_only > 0 && n == s.fail_only;
+}
+
 }  // namespace
 
 void track_protection(const void* start, std::uint32_t size, std::uint32_t protection) {
@@ -95,6 +119,24 @@ std::uint32_t protection_at(const void* address) {
 
 void fail_next_protections(int count) { state().failures_left = count; }
 int protect_calls() { return state().protect_calls; }
+void fail_every_protection(int k) {
+  state().fail_every = k;
+  state().scheduled_from = state().protect_calls;
+}
+void fail_protection_call(int n) {
+  state().fail_only = n;
+  state().scheduled_from = state().protect_calls;
+}
+void fail_protections_at(const void* address, int count) {
+  state().failing_address = address;
+  state().failures_left_at = address != nullptr ? count : 0;
+}
+int refusals_left_at() { return state().failures_left_at; }
+int refused_protections() { return state().refused; }
+void observe_protections(void (*observer)(void*), void* context) {
+  state().observer = observer;
+  state().observer_context = context;
+}
 void record_protections(std::vector<ProtectCall>* calls) { state().recorded = calls; }
 void set_module_file_name(const std::string& path) { state().module_path = path; }
 void set_module_handle_fails(bool fails) { state().module_handle_fails = fails; }
@@ -112,10 +154,11 @@ extern "C" {
 // must be known; reports the first page's previous protection, as Windows does.
 int VirtualProtect(void* address, std::uint32_t size, std::uint32_t protection,
                    std::uint32_t* previous) {
+  if (state().observer != nullptr) state().observer(state().observer_context);
   ++state().protect_calls;
   if (state().recorded != nullptr) state().recorded->push_back({address, size, protection});
-  if (state().failures_left > 0) {
-    --state().failures_left;
+  if (refuse_call(address)) {
+    ++state().refused;
     return 0;
   }
   const int wanted = posix_protection(protection);

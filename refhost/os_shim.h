@@ -22,6 +22,18 @@ std::uint32_t protection_at(const void* address);
 // process may not change.
 void fail_next_protections(int count);
 int protect_calls();
+// From now on, calls k, 2k, 3k, ... fail (0 stops this).
+void fail_every_protection(int k);
+// From now on, only the n-th call fails (0 stops this).
+void fail_protection_call(int n);
+// The next `count` calls for exactly this address fail; null stops this.
+void fail_protections_at(const void* address, int count);
+int refusals_left_at();
+int refused_protections();  // calls failed on purpose, of all kinds
+
+// Called at the start of every VirtualProtect call, before it takes effect
+// (null stops this): a watcher sees host code between the plug-in's steps.
+void observe_protections(void (*observer)(void*), void* context);
 
 // While `calls` is set, each VirtualProtect call is added to it (null stops
 // this): the benchmark plays them again to time what they cost the host.

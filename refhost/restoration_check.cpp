@@ -8,20 +8,8 @@ namespace refhost {
 
 namespace {
 
-struct Patchable {
-  HostId routine;
-  std::uint32_t bytes;
-};
-
-// Returns at entry (4 bytes) and jumps at entry (5 bytes) are not undone.
-constexpr Patchable kPatchable[] = {
-    {HostId::HostHud_DrawPlayerInfo, 4}, {HostId::HostHud_DrawTimers, 4},
-    {HostId::HostHud_DrawMessages, 4},   {HostId::HostRadar_DrawTile, 5},
-    {HostId::HostRadar_DrawMask, 5},     {HostId::HostRadar_DrawBlips, 5},
-};
-
 bool may_differ(const HostImage& image, std::uint32_t address) {
-  for (const Patchable& p : kPatchable) {
+  for (const PatchedEntry& p : kPatchedEntries) {
     const std::uint32_t entry = image.symbol_address(p.routine);
     if (address >= entry && address < entry + p.bytes) return true;
   }
@@ -34,23 +22,58 @@ std::string hex(std::uint32_t address) {
   return text;
 }
 
+// What a site must hold after unload: its own bytes, or another patcher's.
+const std::uint8_t* expected_at(const CodeSnapshot& before, std::size_t k, std::uint32_t address,
+                                const std::vector<ForeignSite>& foreign) {
+  for (const ForeignSite& f : foreign) {
+    if (static_cast<std::size_t>(f.site) == k) return f.bytes.data();
+  }
+  return &before.code[address - HostImage::kFirst];
+}
+
+bool in_foreign_site(const HostImage& image, std::uint32_t address,
+                     const std::vector<ForeignSite>& foreign) {
+  for (const ForeignSite& f : foreign) {
+    const std::uint32_t site =
+        kHostSiteAddress[static_cast<std::size_t>(f.site)][host_build_index(image.version())];
+    if (address >= site && address < site + 5) return true;
+  }
+  return false;
+}
+
 }  // namespace
+
+// Returns at entry and jumps at entry are not undone.
+const std::array<PatchedEntry, 6> kPatchedEntries = {{
+    {HostId::HostHud_DrawPlayerInfo, 4},
+    {HostId::HostHud_DrawTimers, 4},
+    {HostId::HostHud_DrawMessages, 4},
+    {HostId::HostRadar_DrawTile, 5},
+    {HostId::HostRadar_DrawMask, 5},
+    {HostId::HostRadar_DrawBlips, 5},
+}};
 
 CodeSnapshot::CodeSnapshot(const HostImage& image)
     : code(image.at(HostImage::kFirst), image.at(HostImage::kCodeEnd)) {}
 
-std::string check_restored(const CodeSnapshot& before, const HostImage& image) {
+std::string check_restored(const CodeSnapshot& before, const HostImage& image,
+                           const std::vector<ForeignSite>& foreign) {
   for (std::size_t k = 0; k < static_cast<std::size_t>(HostSite::Count); ++k) {
     const std::uint8_t* site = image.site(static_cast<HostSite>(k));
     const std::uint32_t address = kHostSiteAddress[k][host_build_index(image.version())];
+    const std::uint8_t* expected = expected_at(before, k, address, foreign);
     for (std::uint32_t b = 0; b < 5; ++b) {
-      if (site[b] != before.code[address + b - HostImage::kFirst]) {
-        return std::string(kHostSiteNames[k]) + " at " + hex(address) + " was not restored";
+      if (site[b] != expected[b]) {
+        return std::string(kHostSiteNames[k]) + " at " + hex(address) +
+               (expected == &before.code[address - HostImage::kFirst]
+                    ? " was not restored"
+                    : " lost the bytes another patcher wrote");
       }
     }
   }
   for (std::uint32_t a = HostImage::kFirst; a < HostImage::kCodeEnd; ++a) {
-    if (*image.at(a) != before.code[a - HostImage::kFirst] && !may_differ(image, a)) {
+    if (*image.at(a) != before.code[a - HostImage::kFirst] && !may_differ(image, a) &&
+        !in_foreign_site(image, a, foreign)) {
       return "host code at " + hex(a) + " was left changed";
     }
   }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "draw_log.h"
+#include "foreign_patch.h"
 #include "host_image.h"
 #include "runtime/injector/hooking.h"
 
@@ -20,6 +21,23 @@ TEST(RestorationCheck, OnlyTheRoutinesTurnedOffForGoodMayDiffer) {
   injector::patch_return(image.site(HostSite::FrameDraw));
   EXPECT_EQ(refhost::check_restored(before, image),
             "HostSite.FrameDraw at 0x6600C3 was not restored");
+}
+
+TEST(RestorationCheck, ASiteAnotherPatcherRewroteMustHoldExactlyTheirBytes) {
+  refhost::HostImage image(100);
+  const refhost::CodeSnapshot before(image);
+  const refhost::Instruction theirs = refhost::load_constant();
+  const std::vector<refhost::ForeignSite> foreign = {{HostSite::FrameDraw, theirs}};
+  EXPECT_EQ(refhost::check_restored(before, image, foreign),
+            "HostSite.FrameDraw at 0x6600C3 lost the bytes another patcher wrote");
+  refhost::rewrite_site(image, HostSite::FrameDraw, theirs);
+  EXPECT_EQ(refhost::check_restored(before, image, foreign), "");
+  EXPECT_EQ(refhost::check_restored(before, image),
+            "HostSite.FrameDraw at 0x6600C3 was not restored");
+  // Only the site's five bytes are the other patcher's.
+  injector::patch_return(image.site(HostSite::FrameDraw) + 5);
+  EXPECT_EQ(refhost::check_restored(before, image, foreign),
+            "host code at 0x6600C8 was left changed");
 }
 
 TEST(RestorationCheck, AnUnknownBuildMustStayUntouched) {

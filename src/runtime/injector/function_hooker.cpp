@@ -18,6 +18,7 @@ using host_routine = std::uint32_t(HOST_CDECL*)();
 
 constexpr std::uint8_t kCallOpcode = 0xE8;
 constexpr std::uint32_t kCallSize = 5;
+constexpr int kRestoreAttempts = 2;
 
 // The process-wide owner of every manager. Managers never reach back into it,
 // so its teardown at exit may come before or after the hookers'.
@@ -76,13 +77,9 @@ function_hooker_manager::~function_hooker_manager() {
   // Every hooker holds an owner, so none is left here.
   installed_ = false;
   restore();
-  if (stub_ >= 0) {
-    if (saved()) {
-      detail::orphan_stub(stub_);
-    } else {
-      detail::release_stub(stub_);
-    }
-  }
+  let_go_of_stub();
+  // Asked twice already; the stub forwards to the prior destination instead.
+  saved_ = false;
 }
 
 void function_hooker_manager::join(function_hooker_base* hooker, callback cb) {
@@ -135,6 +132,10 @@ void function_hooker_manager::install_site() {
       detail::code_pointer(displacement + detail::code_address(site_) + kCallSize);
 
   stub_ = slot;
+  const std::uint32_t to_stub =
+      detail::code_address(detail::stub_entry(slot)) - (detail::code_address(site_) + kCallSize);
+  written_[0] = kCallOpcode;
+  std::memcpy(written_ + 1, &to_stub, sizeof(to_stub));
   void* const old_destination = patch_call(site_, detail::stub_entry(slot));
   // patch_call decodes under its own guards; should that read be refused, the
   // copy just saved names the same routine, and the stub must never call null.
@@ -148,10 +149,37 @@ void function_hooker_manager::uninstall_site() {
   restore();
   // Should the bytes not go back, the site keeps calling the stub, which with
   // no hookers calls the prior destination; a later install reuses it.
-  if (!saved()) {
-    detail::release_stub(stub_);
-    stub_ = -1;
+  if (!saved()) let_go_of_stub();
+}
+
+void function_hooker_manager::restore() {
+  for (int attempt = 0; attempt < kRestoreAttempts && saved(); ++attempt) put_back();
+}
+
+// One guard over the site: compare with what we wrote, then write.
+void function_hooker_manager::put_back() {
+  protect_guard guard(site_, kCallSize);
+  if (!guard.changed()) return;
+  if (std::memcmp(site_, written_, kCallSize) == 0) {
+    std::memcpy(site_, buffer_, kCallSize);
+  } else if (std::memcmp(site_, buffer_, kCallSize) != 0) {
+    rewritten_ = true;
   }
+  saved_ = false;
+}
+
+// The stub is free again only when nothing can reach it any more: a site still
+// calling it, or another patcher's code that may have taken its call over, keep
+// it forwarding to the prior destination.
+void function_hooker_manager::let_go_of_stub() {
+  if (stub_ < 0) return;
+  if (saved() || rewritten_) {
+    detail::orphan_stub(stub_);
+  } else {
+    detail::release_stub(stub_);
+  }
+  stub_ = -1;
+  rewritten_ = false;
 }
 
 std::uint32_t function_hooker_manager::dispatch() noexcept {

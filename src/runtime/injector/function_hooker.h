@@ -64,6 +64,13 @@ class function_hooker_manager : public scoped_call {
   // gets the prior destination's result, the routine having run exactly once.
   std::uint32_t dispatch() noexcept;
 
+  // Puts the site's own call back, asking a second time should the
+  // protection change be refused: at unload a site left calling our stub
+  // would call code that is no longer there. Only the call we wrote is
+  // replaced: a site that another patcher has rewritten since keeps their
+  // bytes, which our saved ones would corrupt.
+  void restore() override;
+
   void* site() const { return site_; }
   void* prior_destination() const { return prior_; }
   std::size_t count() const { return count_; }
@@ -82,14 +89,18 @@ class function_hooker_manager : public scoped_call {
   void unlink(function_hooker_base* hooker);
   std::uint32_t run_from(position from, call_state& state);
   std::uint32_t call_prior(call_state& state);
+  void put_back();
+  void let_go_of_stub();
 
   void* prior_ = nullptr;
   std::list<entry> hookers_;
   std::size_t count_ = 0;
   bool installed_ = false;
   void* site_;
-  int stub_ = -1;        // the stub slot the site calls, while it does
-  int dispatching_ = 0;  // entries are only unlinked, not erased, while > 0
+  int stub_ = -1;                 // the stub slot the site calls, while it does
+  int dispatching_ = 0;           // entries are only unlinked, not erased, while > 0
+  std::uint8_t written_[5] = {};  // the call to the stub, as written at the site
+  bool rewritten_ = false;        // another patcher's bytes were found there
 };
 
 class function_hooker : public function_hooker_base {

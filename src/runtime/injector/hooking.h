@@ -24,9 +24,9 @@ void patch_return(void* address);
 // Reads 32 bits of host code; 0 when the range cannot be made readable.
 std::uint32_t read_code_dword(void* address);
 
-// Writes `jmp target` (E9 rel32) at `address`. The operand is written only
-// after the opcode, and the old opcode is put back if the operand cannot be,
-// so a refused protection change never leaves half an instruction behind.
+// Writes `jmp target` (E9 rel32) at `address`. Both guards (opcode, operand)
+// are taken before any byte is written, so a refused protection change leaves
+// the old instruction whole rather than half of each.
 void patch_jump(void* address, void* target);
 
 // Writes `call target` (E8 rel32) at `address`, with the same all-or-nothing

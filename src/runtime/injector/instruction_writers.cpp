@@ -35,21 +35,19 @@ namespace {
 constexpr std::uint8_t kCall = 0xE8;
 constexpr std::uint8_t kJump = 0xE9;
 
-// opcode, then rel32 = target - (address + 5), each under its own guard.
+// opcode and rel32 = target - (address + 5), written together once both guards
+// (1 byte at address, 4 at address + 1) are held. Were either refused, nothing
+// is written: undoing half an instruction afterwards could itself be refused,
+// and the host would then run the new opcode with the old operand.
 void write_relative(void* address, std::uint8_t opcode, void* target) {
-  std::uint8_t old_opcode = 0;
-  {
-    protect_guard guard(address, 1);
-    if (!guard.changed()) return;
-    std::memcpy(&old_opcode, address, 1);
-    std::memcpy(address, &opcode, 1);
-  }
-  const std::uint32_t operand = detail::code_address(target) - (detail::code_address(address) + 5u);
-  void* const operand_at = static_cast<std::uint8_t*>(address) + 1;
-  if (!detail::write_code(operand_at, &operand, sizeof(operand))) {
-    // The new opcode with the old operand would go somewhere unintended.
-    detail::write_code(address, &old_opcode, 1);
-  }
+  std::uint8_t* const at = static_cast<std::uint8_t*>(address);
+  protect_guard opcode_guard(at, 1);
+  if (!opcode_guard.changed()) return;
+  protect_guard operand_guard(at + 1, 4);
+  if (!operand_guard.changed()) return;
+  const std::uint32_t operand = detail::code_address(target) - (detail::code_address(at) + 5u);
+  std::memcpy(at, &opcode, 1);
+  std::memcpy(at + 1, &operand, sizeof(operand));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "foreign_patch.h"
 #include "host_image.h"
 #include "os_shim.h"
 #include "runtime/address_map.h"
@@ -331,7 +332,7 @@ TEST_F(FunctionHookerTest, RefusedProtectionLeavesTheSiteWorking) {
     const auto patched = read(Site(kSite));
     auto manager = hooker->manager();
 
-    fail_next_protections(1);
+    fail_next_protections(2);  // refused, and refused again when asked once more
     hooker.reset();
     EXPECT_EQ(read(Site(kSite)), patched);
     EXPECT_FALSE(manager->installed());
@@ -348,6 +349,55 @@ TEST_F(FunctionHookerTest, RefusedProtectionLeavesTheSiteWorking) {
 
     hooker.reset();
     EXPECT_EQ(read(Site(kSite)), original);
+  }
+}
+
+// At unload a site left calling our stub would call code no longer mapped,
+// so a refused restore is asked once more.
+TEST_F(FunctionHookerTest, ARefusedRestoreIsAskedOnceMore) {
+  const HostSite kSite = free_site;
+  const auto original = read(Site(kSite));
+  const int stubs = injector::detail::stubs_in_use();
+  auto hooker = std::make_unique<function_hooker>(Site(kSite));
+  hooker->install([](const Next& next) { return next(); });
+  ASSERT_NE(read(Site(kSite)), original);
+  const int before = protect_calls();
+  fail_next_protections(1);
+  hooker.reset();
+  EXPECT_EQ(read(Site(kSite)), original);
+  EXPECT_EQ(protect_calls() - before, 1 + 2) << "one refusal, then one guarded write";
+  EXPECT_EQ(injector::detail::stubs_in_use(), stubs);
+  EXPECT_EQ(Run(kSite), std::make_pair(Answer(kSite), 1));
+}
+
+// Another patcher rewrote the site after us: our saved bytes would corrupt
+// its code, so the site keeps what it holds, and our stub stays reachable.
+TEST_F(FunctionHookerTest, ASiteRewrittenByAnotherPatcherKeepsTheirBytes) {
+  const HostSite kSite = free_site;
+  const HostSite kElsewhere =
+      kSite == HostSite::RadarPatch ? HostSite::HudDraw : HostSite::RadarPatch;
+  struct Case {
+    const char* name;
+    refhost::Instruction bytes;
+    std::pair<std::uint32_t, int> run;  // answer, calls of the site's own target
+  };
+  const Case cases[] = {
+      {"mov eax, imm32", refhost::load_constant(), {refhost::kForeignAnswer, 0}},
+      {"call elsewhere",
+       refhost::call_elsewhere(image(), kSite, kElsewhere),
+       {Answer(kElsewhere), 0}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    image().rewrite_code();
+    const int stubs = injector::detail::stubs_in_use();
+    auto hooker = std::make_unique<function_hooker>(Site(kSite));
+    hooker->install([](const Next& next) { return next() + 1; });
+    refhost::rewrite_site(image(), kSite, c.bytes);
+    hooker.reset();
+    EXPECT_EQ(read(Site(kSite)), c.bytes);
+    EXPECT_EQ(Run(kSite), c.run);
+    EXPECT_EQ(injector::detail::stubs_in_use(), stubs + 1) << "the stub is kept for its callers";
   }
 }
 

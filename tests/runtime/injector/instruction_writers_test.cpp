@@ -150,9 +150,44 @@ TEST_F(InstructionWritersTest, RefusedProtectionSkipsTheAccess) {
   EXPECT_EQ(injector::call_target_of(const_cast<std::uint8_t*>(outside)), nullptr);
 }
 
-TEST_F(InstructionWritersTest, OperandThatCannotBeWrittenPutsTheOpcodeBack) {
+// Host code is watched at every protection change the writers make, as a
+// second thread or a debugger would see it between them: the bytes are the
+// old instruction or the new one, never the new opcode before the old operand.
+struct Watched {
+  const std::uint8_t* at;
+  std::array<std::uint8_t, 5> before;
+  std::array<std::uint8_t, 5> after;
+  int mixed;
+};
+
+void watch_site(void* context) {
+  Watched& w = *static_cast<Watched*>(context);
+  const auto now = read(w.at);
+  if (now != w.before && now != w.after) ++w.mixed;
+}
+
+TEST_F(InstructionWritersTest, NoProtectionChangeSeesHalfAnInstruction) {
+  const std::array<std::uint8_t, 5> routine = {0x55, 0x89, 0xE5, 0x53, 0x90};
+  void* const target = host_code::at(host_code::kScratch + 0x40);
+  for (std::uint8_t opcode : {0xE8, 0xE9}) {
+    SCOPED_TRACE(int{opcode});
+    Write({routine.begin(), routine.end()});
+    Watched w{site, routine, host_code::relative(opcode, site, target), 0};
+    refhost::os_shim::observe_protections(watch_site, &w);
+    if (opcode == 0xE8) {
+      injector::patch_call(site, target);
+    } else {
+      injector::patch_jump(site, target);
+    }
+    refhost::os_shim::observe_protections(nullptr, nullptr);
+    EXPECT_EQ(read(site), w.after);
+    EXPECT_EQ(w.mixed, 0);
+  }
+}
+
+TEST_F(InstructionWritersTest, OperandThatCannotBeWrittenLeavesTheOpcode) {
   // The image's last byte: the operand after it lies on a page the host does
-  // not own, so its guard is refused once the opcode is written.
+  // not own, so its guard is refused and nothing is written.
   std::uint8_t* last = host_code::at(host_code::kLastImageByte);
   const std::uint8_t kept = *last;
   for (std::uint8_t old_opcode : {0x90, 0xE8}) {
