@@ -41,10 +41,13 @@ constexpr std::uint8_t kJump = 0xE9;
 // and the host would then run the new opcode with the old operand.
 void write_relative(void* address, std::uint8_t opcode, void* target) {
   std::uint8_t* const at = static_cast<std::uint8_t*>(address);
-  protect_guard opcode_guard(at, 1);
-  if (!opcode_guard.changed()) return;
+  // The wider guard is taken first and so put back last: an operand reaching
+  // into the next page would otherwise get back the protection the opcode's
+  // guard had just set, and stay writable.
   protect_guard operand_guard(at + 1, 4);
   if (!operand_guard.changed()) return;
+  protect_guard opcode_guard(at, 1);
+  if (!opcode_guard.changed()) return;
   const std::uint32_t operand = detail::code_address(target) - (detail::code_address(at) + 5u);
   std::memcpy(at, &opcode, 1);
   std::memcpy(at + 1, &operand, sizeof(operand));

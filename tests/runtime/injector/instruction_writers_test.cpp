@@ -185,6 +185,22 @@ TEST_F(InstructionWritersTest, NoProtectionChangeSeesHalfAnInstruction) {
   }
 }
 
+TEST_F(InstructionWritersTest, OperandAcrossAPageEndLeavesBothPagesAsTheyWere) {
+  std::uint8_t* const near_end = host_code::at(host_code::kScratch + 0xFFE);
+  void* const target = host_code::at(host_code::kScratch + 0x40);
+  for (std::uint8_t opcode : {0xE8, 0xE9}) {
+    SCOPED_TRACE(int{opcode});
+    if (opcode == 0xE8) {
+      injector::patch_call(near_end, target);
+    } else {
+      injector::patch_jump(near_end, target);
+    }
+    EXPECT_EQ(read(near_end), host_code::relative(opcode, near_end, target));
+    EXPECT_EQ(protection_at(near_end), kPageExecuteRead);
+    EXPECT_EQ(protection_at(near_end + 2), kPageExecuteRead) << "the next page";
+  }
+}
+
 TEST_F(InstructionWritersTest, OperandThatCannotBeWrittenLeavesTheOpcode) {
   // The image's last byte: the operand after it lies on a page the host does
   // not own, so its guard is refused and nothing is written.
