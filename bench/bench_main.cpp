@@ -44,7 +44,8 @@ void Register() {
   };
   for (const Timed& timed :
        {Timed{"Floor", bench::Floor}, Timed{"LoadSettings", bench::LoadSettings},
-        Timed{"HudFrame", bench::HudFrame}, Timed{"ProtectionChanges", bench::ProtectionChanges},
+        Timed{"LoadSettingsEdited", bench::LoadSettingsEdited}, Timed{"HudFrame", bench::HudFrame},
+        Timed{"ProtectionChanges", bench::ProtectionChanges},
         Timed{"TextureLookups", bench::TextureLookups},
         Timed{"HudFrameRecorded", bench::HudFrameRecorded}}) {
     benchmark::RegisterBenchmark(timed.name, timed.run)

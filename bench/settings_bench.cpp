@@ -67,4 +67,16 @@ void LoadSettings(benchmark::State& state) {
     state.SkipWithError("the shipped files were not read");
 }
 
+void LoadSettingsEdited(benchmark::State& state) {
+  HudSettings s;
+  for (auto _ : state) {
+    ForgetLastLoad();
+    LoadHudSettings(s);
+    benchmark::DoNotOptimize(s);
+    benchmark::ClobberMemory();
+  }
+  if (s.RADAR_TYPE != HudSettings{}.RADAR_TYPE)
+    state.SkipWithError("the shipped files were not read");
+}
+
 }  // namespace bench

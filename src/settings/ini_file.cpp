@@ -20,6 +20,12 @@ void IniFile::Reload(const char* path) {
   Index();
 }
 
+void IniFile::Parse(std::string_view text) {
+  text_.clear();
+  text_.append(text);
+  Index();
+}
+
 void IniFile::Index() {
   lines_.clear();
   entries_.clear();

@@ -37,6 +37,8 @@ class IniFile {
   // Forgets the file read before, entries appended by lookups included, and
   // reads this one as the constructor would.
   void Reload(const char* path);
+  // The same, over bytes already read.
+  void Parse(std::string_view text);
 
   // The first entry carrying key; when none does, a new absent entry with an
   // empty value is appended and returned, and later lookups find that one.

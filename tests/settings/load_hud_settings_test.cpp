@@ -488,6 +488,49 @@ TEST_F(LoadHudSettingsTest, EditsShowOnTheNextLoad) {
   EXPECT_EQ(s, expected);
 }
 
+// Between loads only one thing changes at a time, some of them keeping the
+// file's size; each load must give what a first load of those files gives.
+TEST_F(LoadHudSettingsTest, EveryChangeBetweenLoadsIsSeen) {
+  WriteSchemes();
+  const float kTop = HudSettings{}.MONEY_POS_TOP;
+  const Rgba kMoney = HudSettings{}.colours.MONEY_COLOR;
+  const auto grey = [](std::uint8_t v) { return Rgba{v, v, v, v}; };
+  const struct {
+    const char* what;
+    const char* file;
+    const char* text;  // null removes the file
+    float top;
+    Rgba money;
+  } steps[] = {
+      {"first load", kLayoutSettingsFile, "MONEY_POS_TOP 12\nRADAR_TYPE 2\n", 12, grey(2)},
+      {"nothing changed", kLayoutSettingsFile, "MONEY_POS_TOP 12\nRADAR_TYPE 2\n", 12, grey(2)},
+      {"a digit, same size", kLayoutSettingsFile, "MONEY_POS_TOP 13\nRADAR_TYPE 2\n", 13, grey(2)},
+      {"the selected colour file, same size", kModernColoursFile, "MONEY_COLOR 7 7 7 7\n", 13,
+       grey(7)},
+      {"a colour file not selected", kClassicColoursFile, "MONEY_COLOR 5 5 5 5\n", 13, grey(7)},
+      {"another radar type", kLayoutSettingsFile, "MONEY_POS_TOP 13\nRADAR_TYPE 1\n", 13, grey(5)},
+      {"the selected colour file removed", kClassicColoursFile, nullptr, 13, kMoney},
+      {"the layout removed", kLayoutSettingsFile, nullptr, kTop, kMoney},
+      {"the layout back", kLayoutSettingsFile, "MONEY_POS_TOP 13\nRADAR_TYPE 2\n", 13, grey(7)},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.what);
+    if (step.text == nullptr) {
+      std::filesystem::remove(Native(step.file));
+    } else {
+      Write(step.file, step.text);
+    }
+    HudSettings loaded = Poisoned();
+    LoadHudSettings(loaded);
+    EXPECT_EQ(loaded.MONEY_POS_TOP, step.top);
+    EXPECT_EQ(loaded.colours.MONEY_COLOR, step.money);
+    ForgetLastLoad();
+    HudSettings afresh = Poisoned();
+    LoadHudSettings(afresh);
+    EXPECT_EQ(loaded, afresh);
+  }
+}
+
 // Whichever allocation fails, the load neither throws nor leaves a field
 // unassigned. Where the failure surfaces as an exception the record falls back
 // to the defaults; some runtimes report it inside a number conversion as a
@@ -503,6 +546,7 @@ TEST_F(LoadHudSettingsTest, FailedAllocationLeavesNoFieldUnassigned) {
     SCOPED_TRACE(n);
     HudSettings s = Poisoned();
     allocation_failed = false;
+    ForgetLastLoad();  // files that read as before would not be parsed again
     allocations_until_failure = n;
     LoadHudSettings(s);
     allocations_until_failure = 0;
