@@ -2,29 +2,13 @@
 
 #include "draw_log.h"
 #include "frame_loop.h"
-#include "os_shim.h"
 #include "plugin_loader.h"
-#include "services/game_state.h"
-#include "services/player.h"
-#include "services/radar.h"
-#include "services/render.h"
-#include "services/text_printer.h"
-#include "services/text_table.h"
-#include "services/textures.h"
-#include "services/world.h"
+#include "services/reset_services.h"
 
 namespace {
 
 void reset_services() {
-  refhost::player::reset();
-  refhost::game_state::reset();
-  refhost::textures::reset();
-  refhost::render::reset();
-  refhost::radar::reset();
-  refhost::world::reset();
-  refhost::text_style() = refhost::TextStyle{};
-  refhost::text_table::reset();
-  refhost::os_shim::release_all_keys();
+  refhost::reset_services();
   refhost::draw_log().clear();
 }
 

@@ -5,14 +5,7 @@
 #include "frame_loop.h"
 #include "os_shim.h"
 #include "scenario.h"
-#include "services/game_state.h"
-#include "services/player.h"
-#include "services/radar.h"
-#include "services/render.h"
-#include "services/text_printer.h"
-#include "services/text_table.h"
-#include "services/textures.h"
-#include "services/world.h"
+#include "services/reset_services.h"
 #include "settings/hud_settings.h"
 #include "wheels/radio_wheel.h"
 #include "wheels/weapon_wheel.h"
@@ -37,15 +30,7 @@ void ElementTest::SetUp() {
   screen.width = 1920;
   screen.height = 1080;
   refhost::set_up(image, screen);
-  refhost::player::reset();
-  refhost::game_state::reset();
-  refhost::textures::reset();
-  refhost::render::reset();
-  refhost::radar::reset();
-  refhost::world::reset();
-  refhost::text_style() = refhost::TextStyle{};
-  refhost::text_table::reset();
-  refhost::os_shim::release_all_keys();
+  refhost::reset_services();
   hud_settings = HudSettings{};
   ResetElementState();
   ClearLog();
