@@ -47,6 +47,7 @@ class PluginHost {
   // flat over a long run.
   static constexpr int kMaxRestarts = 32;
   LayoutLines& layout() { return layout_; }
+  const std::string& layout_path() const { return layout_path_; }
 
  private:
   void WriteLayout();
