@@ -13,6 +13,8 @@ FUZZ_SECONDS ?= 180
 SOAK_FRAMES ?= 100000
 SOAK_SEED ?=
 FUZZ_TARGETS = settings frame
+# Seeds read besides fuzz/corpus/<target>.
+FUZZ_SEEDS_settings = tests/settings/corpus data/slate_pane_morrowfen
 
 .PHONY: test demo bench native win32 preview preview-image deps clean native-asan fuzz soak
 
@@ -104,7 +106,8 @@ fuzz: preview
 	for target in $(FUZZ_TARGETS); do \
 	  build/fuzz/fuzz/$${target}_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	    -artifact_prefix=build/fuzz/findings/$$target- \
-	    build/fuzz/corpus/$$target fuzz/corpus/$$target || exit 1; \
+	    build/fuzz/corpus/$$target fuzz/corpus/$$target \
+	    $$(case $$target in settings) echo $(FUZZ_SEEDS_settings);; esac) || exit 1; \
 	done
 
 soak: native-asan preview
