@@ -118,38 +118,12 @@ constexpr const char* kLayoutValues[] = {
     "-1e30", "1e-45", "nan",       "inf",       "-inf", "2147483647", "-2147483648", "99999999999",
     "0 0",   "-5 -5", "1e30 1e30", "1920 1080", "yes",  "False",      "abc",         ""};
 
-constexpr std::int64_t kIntegers[] = {0,
-                                      1,
-                                      -1,
-                                      2,
-                                      3,
-                                      5,
-                                      6,
-                                      7,
-                                      9,
-                                      10,
-                                      31,
-                                      32,
-                                      36,
-                                      47,
-                                      48,
-                                      100,
-                                      127,
-                                      128,
-                                      255,
-                                      256,
-                                      257,
-                                      513,
-                                      1000,
-                                      1080,
-                                      1920,
-                                      32767,
-                                      -32768,
-                                      65535,
-                                      65536,
-                                      2147483647,
-                                      -2147483647 - 1,
-                                      4294967295};
+constexpr std::int64_t kIntegers[] = {0, 1, -1, 2, 3, 5, 6, 7, 9, 10, 31, 32, 36, 47, 48, 100, 127,
+                                      128, 255, 256, 257, 513, 1000, 1080, 1920, 32767, -32768,
+                                      65535, 65536, 2147483647, -2147483647 - 1, 4294967295,
+                                      // a camera slot's mode that follows its front vector,
+                                      // a coordinate blip's type
+                                      16, 4};
 
 const float kFloats[] = {0.0f,
                          -0.0f,
@@ -201,7 +175,7 @@ void FrameDecoder::AdvanceClock(refhost::HostImage& image) {
 }
 
 void FrameDecoder::Change(refhost::HostImage& image, LayoutLines& layout, FrameEvents& events) {
-  switch (bytes_.Byte() % 14) {
+  switch (bytes_.Byte() % 16) {
     case 0:
     case 1:
       return SetScalar(image);
@@ -226,6 +200,10 @@ void FrameDecoder::Change(refhost::HostImage& image, LayoutLines& layout, FrameE
     case 11:
     case 12:
       return SetGates(image);
+    case 14:
+      return SetBlip(image);
+    case 15:
+      return SetPoolEntity(image);
     default:
       // Rare: the renderer stops and starts again (a lost device, a resize).
       if (bytes_.Byte() < 16) events.restart_renderer = true;
@@ -356,6 +334,48 @@ void FrameDecoder::SetRecordField(refhost::HostImage& image) {
   // the plug-in reads the slot it names without a bound.
   if (f.record == "Camera" && f.field == "Active") value = bytes_.Pick(3);
   refhost::set_record_field(image, f.name(static_cast<int>(bytes_.Pick(f.count))), value);
+}
+
+// A whole radar blip at once: in use, of any type, following a pool entity
+// by a handle that may be live or stale, in a display mode that draws. Set
+// field by field, such blips would come together too rarely.
+void FrameDecoder::SetBlip(refhost::HostImage& image) {
+  const std::string blip = "Blip[" + std::to_string(bytes_.Pick(32)) + "].";
+  const auto set = [&](const char* field, const json& value) {
+    refhost::set_record_field(image, blip + field, value);
+  };
+  constexpr int kSprites[] = {0, 0, 16, 19, 27, 3, 40};
+  set("InUse", 1);
+  set("Type", 1 + bytes_.Pick(5));
+  set("Handle", 256 * static_cast<int>(bytes_.Pick(8)) + static_cast<int>(bytes_.Pick(3)));
+  set("Display", bytes_.Pick(4));
+  set("Sprite", kSprites[bytes_.Pick(std::size(kSprites))]);
+  set("ColourIndex", bytes_.Pick(9));
+  set("Dim", bytes_.Byte() & 1);
+  set("ShortRange", bytes_.Byte() & 1);
+  set("X", Float());
+  set("Y", Float());
+  set("Z", Float());
+}
+
+// An entity of one of the pools answering to the handle 256 i + 1, where a
+// blip may find it, or to another.
+void FrameDecoder::SetPoolEntity(refhost::HostImage& image) {
+  constexpr const char* kPools[] = {"VehiclePool[", "CharacterPool[", "ObjectPool["};
+  const std::size_t pool = bytes_.Pick(std::size(kPools));
+  const std::size_t index = bytes_.Pick(8);
+  const std::string entity = std::string(kPools[pool]) + std::to_string(index) + "].";
+  const bool live = bytes_.Byte() % 4 != 0;
+  const std::int64_t handle = live ? static_cast<std::int64_t>(256 * index + 1) : Integer();
+  refhost::set_record_field(image, entity + "Handle", static_cast<std::int32_t>(handle));
+  refhost::set_record_field(image, entity + "X", Float());
+  refhost::set_record_field(image, entity + "Y", Float());
+  refhost::set_record_field(image, entity + "Z", Float());
+  if (pool == 1 && bytes_.Byte() % 2 == 0) {
+    refhost::set_record_field(image, entity + "InVehicle", 1);
+    refhost::set_record_field(image, entity + "Vehicle",
+                              "VehiclePool[" + std::to_string(bytes_.Pick(8)) + "]");
+  }
 }
 
 void FrameDecoder::SetNamePointer(refhost::HostImage& image) {

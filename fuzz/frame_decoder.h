@@ -4,9 +4,9 @@
 // and then makes a handful of changes, each chosen by the bytes: any host
 // variable the plug-in reads (extreme and non-finite floats, negative and huge
 // integers), any record field a scenario can set (null records, stale pool
-// handles, entities), 16-bit texts with and without their terminators, the
-// host's text table, keys held and released, and lines of the layout settings
-// file that switch elements on and off.
+// handles, entities, whole radar blips), 16-bit texts with and without their
+// terminators, the host's text table, keys held and released, and lines of
+// the layout settings file that switch elements on and off.
 #include <cstdint>
 #include <map>
 #include <string>
@@ -47,6 +47,8 @@ class FrameDecoder {
   void SetArrayBytes(refhost::HostImage& image);
   void SetWideText(refhost::HostImage& image);
   void SetRecordField(refhost::HostImage& image);
+  void SetBlip(refhost::HostImage& image);
+  void SetPoolEntity(refhost::HostImage& image);
   void SetNamePointer(refhost::HostImage& image);
   void SetKey();
   void SetTextEntry();

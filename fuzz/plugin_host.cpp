@@ -97,6 +97,9 @@ std::size_t PluginHost::PlayFrame(FrameDecoder& decoder) {
   }
   refhost::run_frame_calls(*image_);
   const std::size_t calls = refhost::draw_log().calls().size();
+  for (const refhost::RecordedCall& call : refhost::draw_log().calls()) {
+    routines_called_.insert(call.name);
+  }
   refhost::draw_log().clear();
   return calls;
 }

@@ -6,6 +6,7 @@
 // long run.
 #include <cstddef>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "frame_decoder.h"
@@ -48,6 +49,8 @@ class PluginHost {
   static constexpr int kMaxRestarts = 32;
   LayoutLines& layout() { return layout_; }
   const std::string& layout_path() const { return layout_path_; }
+  // Every host routine the plug-in called in a recorded frame, by name.
+  const std::set<std::string>& routines_called() const { return routines_called_; }
 
  private:
   void WriteLayout();
@@ -62,6 +65,7 @@ class PluginHost {
   int frame_ = 0;
   int restarts_left_ = kMaxRestarts;
   bool recording_;
+  std::set<std::string> routines_called_;
 };
 
 }  // namespace fuzzing

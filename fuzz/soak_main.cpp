@@ -19,6 +19,7 @@
 #include "byte_source.h"
 #include "frame_decoder.h"
 #include "plugin_host.h"
+#include "runtime/address_map.h"
 
 // A small quarantine keeps the sanitizer's own holding of freed memory (and
 // the spread of its allocator) from passing for growth; freed memory is
@@ -108,6 +109,16 @@ int main(int argc, char** argv) {
       "none in %ld frames; sanitizer findings: 0\n",
       o.frames, seconds, static_cast<double>(calls) / static_cast<double>(o.frames), most_calls,
       silent);
+  std::size_t routines = 0;
+  std::string never;
+  for (const HostSymbol& symbol : kHostSymbols) {
+    if (symbol.kind != HostKind::Routine) continue;
+    ++routines;
+    if (!host.routines_called().contains(symbol.name)) never += std::string(" ") + symbol.name;
+  }
+  std::printf("soak: host routines the plug-in called: %zu of the %zu in the address map\n",
+              host.routines_called().size(), routines);
+  std::printf("soak: never called in a frame:%s\n", never.c_str());
   std::printf("soak: VmRSS %ld kB after %ld frames, %ld kB at the end (%+ld kB, allowed %ld)\n",
               start_kb, warm_up, end_kb, growth, o.max_growth_kb);
   if (growth > o.max_growth_kb) {
