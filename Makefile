@@ -1,12 +1,22 @@
 # make test   installs what is missing, builds both targets and the preview, runs every test
 # make demo   builds the release package into dist/, and the preview pictures into dist/preview/
 # make bench  measures the settings load and the HUD frame against their floor
+# make fuzz   runs each libFuzzer target for FUZZ_SECONDS (default 180) under the sanitizers
+# make soak   plays SOAK_FRAMES (100000) random frames, from SOAK_SEED, under the sanitizers
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # The busy scenario previewed at these screen sizes, for each of these RADAR_TYPE values.
 PREVIEW_SCREENS = 1920x1080 1280x1024 3440x1440
 PREVIEW_RADAR_TYPES = 1 2 3
 
-.PHONY: test demo bench native win32 preview preview-image deps clean
+# The fuzz targets' time each, the soak's length and seed (empty: a random one).
+FUZZ_SECONDS ?= 180
+SOAK_FRAMES ?= 100000
+SOAK_SEED ?=
+FUZZ_TARGETS = settings frame
+# Seeds read besides fuzz/corpus/<target>.
+FUZZ_SEEDS_settings = tests/settings/corpus data/slate_pane_morrowfen
+
+.PHONY: test demo bench native win32 preview preview-image deps clean native-asan fuzz soak
 
 deps:
 	tools/install-deps native win32 wine preview
@@ -28,12 +38,20 @@ preview:
 	cmake -S preview -B build/preview -DCMAKE_BUILD_TYPE=Release
 	cmake --build build/preview -j $(JOBS)
 
-test: native win32 preview
+# The plug-in, the reference host and the unit tests under AddressSanitizer
+# and UndefinedBehaviorSanitizer; any finding stops the run.
+native-asan:
+	tools/install-deps native asan
+	cmake --preset native-asan
+	cmake --build --preset native-asan -j $(JOBS)
+
+test: native win32 preview native-asan
 	tools/install-deps wine
 	tools/check-dll build/win32/src/slatepane.asi
 	tools/check-dll build/win32/tools/slatepane-check/slatepane-check.exe
 	ctest --test-dir build/preview -j $(JOBS) --output-on-failure
 	ctest --preset native -j $(JOBS)
+	ctest --preset native-asan -j $(JOBS)
 
 demo: native win32 preview
 	rm -rf dist build/demo
@@ -77,6 +95,23 @@ bench: preview
 	@echo "machine: $$(uname -srm); $$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'); $$(nproc) CPUs"
 	@echo "plug-in DLL, stripped: $$(stat -c %s build/win32/src/slatepane.asi) bytes (build/win32/src/slatepane.asi)"
 	build/native/bench/slatepane_bench
+
+# New inputs go to build/fuzz/corpus/<target>, findings to build/fuzz/findings/;
+# the committed seeds in fuzz/corpus/ are read, never written.
+fuzz: preview
+	tools/install-deps native fuzz
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS) --target $(addsuffix _fuzzer,$(FUZZ_TARGETS))
+	mkdir -p build/fuzz/findings $(addprefix build/fuzz/corpus/,$(FUZZ_TARGETS))
+	for target in $(FUZZ_TARGETS); do \
+	  build/fuzz/fuzz/$${target}_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=build/fuzz/findings/$$target- \
+	    build/fuzz/corpus/$$target fuzz/corpus/$$target \
+	    $$(case $$target in settings) echo $(FUZZ_SEEDS_settings);; esac) || exit 1; \
+	done
+
+soak: native-asan preview
+	build/native-asan/fuzz/slatepane_soak --frames $(SOAK_FRAMES) $(if $(SOAK_SEED),--seed $(SOAK_SEED))
 
 clean:
 	rm -rf build dist

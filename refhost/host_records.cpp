@@ -303,7 +303,55 @@ void write(std::uint8_t* at, const Field& f, const std::string& name, const json
   }
 }
 
+RecordFieldName describe(const Field& f) {
+  RecordFieldName d{f.record, f.field, f.count, RecordValue::Integer, 32, false, f.capacity};
+  switch (f.kind) {
+    case Kind::I32:
+      d.is_signed = true;
+      break;
+    case Kind::U32:
+      break;
+    case Kind::U16:
+      d.bits = 16;
+      break;
+    case Kind::U8:
+      d.bits = 8;
+      break;
+    case Kind::F32:
+      d.value = RecordValue::Float;
+      break;
+    case Kind::Text8:
+      d.value = RecordValue::Text8;
+      break;
+    case Kind::Text16:
+      d.value = RecordValue::Text16;
+      break;
+    case Kind::Colour:
+      d.value = RecordValue::Colour;
+      break;
+    case Kind::Presence:
+    case Kind::Answer:
+      d.value = RecordValue::Flag;
+      break;
+    case Kind::Entity:
+      d.value = RecordValue::Entity;
+      break;
+  }
+  return d;
+}
+
 }  // namespace
+
+std::string RecordFieldName::name(int index) const {
+  if (count == 1) return record + "." + field;
+  return record + "[" + std::to_string(index) + "]." + field;
+}
+
+std::vector<RecordFieldName> record_fields() {
+  std::vector<RecordFieldName> out;
+  for (const Field& f : kFields) out.push_back(describe(f));
+  return out;
+}
 
 bool set_record_field(HostImage& image, const std::string& name, const json& value) {
   ParsedName parsed;

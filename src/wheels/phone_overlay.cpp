@@ -42,14 +42,16 @@ void ReadKeys(std::int32_t now) {
 }
 
 // Top and bottom edges `top` and `bottom` layout units above the screen's
-// bottom edge (negative: below it); the sides are fixed.
-void DrawPhone(std::int32_t top, std::int32_t bottom) {
-  const int w = HostScreen::Width();
-  const int h = HostScreen::Height();
-  const FloatRect rect{static_cast<float>(w - LayoutUnit(346.0f)),
-                       static_cast<float>(h - LayoutUnit(static_cast<float>(bottom))),
-                       static_cast<float>(w - LayoutUnit(90.0f)),
-                       static_cast<float>(h - LayoutUnit(static_cast<float>(top)))};
+// bottom edge (negative: below it); the sides are fixed. The offsets come in
+// 64 bits and the edges are subtracted in float, so that a host clock that
+// jumps by days gives a phone far off the screen rather than an overflow.
+void DrawPhone(std::int64_t top, std::int64_t bottom) {
+  const float w = static_cast<float>(HostScreen::Width());
+  const float h = static_cast<float>(HostScreen::Height());
+  const FloatRect rect{w - static_cast<float>(LayoutUnit(346.0f)),
+                       h - static_cast<float>(LayoutUnit(static_cast<float>(bottom))),
+                       w - static_cast<float>(LayoutUnit(90.0f)),
+                       h - static_cast<float>(LayoutUnit(static_cast<float>(top)))};
   Rgba white;
   HostSprite::Draw(&PhoneSprite, &rect, HostColour::Make(&white, 255, 255, 255, 255));
 }
@@ -60,7 +62,7 @@ void DrawPhone(std::int32_t top, std::int32_t bottom) {
 void DrawOpen(std::int32_t q) {
   const float clock_bottom = hud_settings.CLOCK_BOTTOM;
   if (q >= kRestMs) {
-    DrawPhone(100400 - q, 99888 - q);
+    DrawPhone(std::int64_t{100400} - q, std::int64_t{99888} - q);
     DrawClock(hud_settings.CLOCK_RIGHT,
               static_cast<float>(kOpenMs - q) + (clock_bottom - static_cast<float>(kSlideMs)));
   } else {
@@ -71,8 +73,9 @@ void DrawOpen(std::int32_t q) {
 
 // The slide-in's path backwards, q going from 512 down to 0.
 void DrawSlidingOut(std::int32_t q) {
-  DrawPhone(q - 112, q - 624);
-  const double c = static_cast<double>(hud_settings.CLOCK_BOTTOM) - (kSlideMs - q);
+  DrawPhone(std::int64_t{q} - 112, std::int64_t{q} - 624);
+  const double c =
+      static_cast<double>(hud_settings.CLOCK_BOTTOM) - (kSlideMs - static_cast<double>(q));
   DrawClock(hud_settings.CLOCK_RIGHT, static_cast<float>(c));
 }
 

@@ -38,6 +38,17 @@ bool allocation_failed = false;
 }
 [[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
 [[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+// The library's nothrow form (the temporary buffer of std::stable_sort) must
+// come from the same malloc as the delete above frees to; under the address
+// sanitizer it would otherwise be the sanitizer's own.
+[[gnu::noinline]] void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  try {
+    return ::operator new(size);
+  } catch (...) {
+    return nullptr;
+  }
+}
+[[gnu::noinline]] void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 #ifndef SLATEPANE_DATA_DIR
 #error "SLATEPANE_DATA_DIR must name the repository's data/slate_pane_morrowfen folder"

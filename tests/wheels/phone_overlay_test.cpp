@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,22 @@ TEST_F(Phone, OAtRestDrawsTwiceThenSlidesDown) {
   EXPECT_EQ(Frame(1512), (Draws{{1192, 1704, 2304.6428f}}));
   EXPECT_EQ(Frame(1513), Draws{});
   EXPECT_EQ(Frame(9000, {kO}), (Draws{kRest, kRest}));  // closed: shows up at rest
+}
+
+// A host clock that jumps back by most of its range (a saved game loaded, a
+// clock that wrapped) leaves both deadlines far ahead: the phone is drawn far
+// below the screen, and no offset overflows on the way.
+TEST_F(Phone, ClockJumpingBackByDaysDrawsThePhoneOffTheScreen) {
+  Frame(0, {kO});  // at rest until 0, sliding out until 512
+  const Draws draws = Frame(INT32_MIN);
+  ASSERT_EQ(draws.size(), 2u);
+  EXPECT_EQ(draws[0], kRest);
+  // q' = 512 - INT32_MIN wraps to -2147483136. The top offset q' - 112 is
+  // -2147483264 as a float, -2147483136 layout units at m = 1080, and
+  // 1080 + 2147483136 is 2147484160 in float; the bottom offset q' - 624 is
+  // -2^31, which does not fit an int and truncates to INT32_MIN.
+  EXPECT_EQ(draws[1].at(0), 2147484160.0f);
+  EXPECT_EQ(draws[1].at(1), 2147484672.0f);
 }
 
 TEST_F(Phone, SpriteByRadarType) {

@@ -1,0 +1,50 @@
+// Fuzz target: the input decides the host state of up to kMaxFrames frames,
+// and the real plug-in draws them. One plug-in and one host serve the whole
+// run; the host starts afresh for each input.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "byte_source.h"
+#include "frame_decoder.h"
+#include "plugin_host.h"
+
+namespace {
+
+constexpr int kMaxFrames = 24;
+
+fuzzing::PluginHost& Host() {
+  static const std::unique_ptr<fuzzing::PluginHost> host = [] {
+    auto made = std::make_unique<fuzzing::PluginHost>(
+        fuzzing::PluginHostPaths{SLATEPANE_PLUGIN, SLATEPANE_DATA_DIR, SLATEPANE_MAKE_DICTIONARIES},
+        /*recording=*/false);
+    if (!made->error().empty()) {
+      std::fprintf(stderr, "frame fuzz: %s\n", made->error().c_str());
+      std::abort();
+    }
+    return made;
+  }();
+  return *host;
+}
+
+}  // namespace
+
+// The plug-in is loaded before the fuzzing starts, so that the engine sees
+// its coverage counters from the first input on.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  Host();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzzing::PluginHost& host = Host();
+  host.Reset();
+  fuzzing::InputBytes bytes(data, size);
+  fuzzing::FrameDecoder decoder(bytes);
+  for (int frame = 0; frame < kMaxFrames && (frame == 0 || !bytes.Exhausted()); ++frame) {
+    host.PlayFrame(decoder);
+  }
+  return 0;
+}

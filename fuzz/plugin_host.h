@@ -1,0 +1,71 @@
+#pragma once
+// The real plug-in in a reference host of build 100, in a game folder laid out
+// as a player's (the shipped settings and the five dictionaries), playing
+// frames whose host state comes from the frame decoder. The fuzz target keeps
+// one for the whole run and resets the host between inputs; the soak plays one
+// long run.
+#include <cstddef>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "frame_decoder.h"
+#include "host_image.h"
+
+namespace fuzzing {
+
+struct PluginHostPaths {
+  std::string plugin;             // libslatepane.so
+  std::string data;               // the shipped slate_pane_morrowfen folder
+  std::string make_dictionaries;  // the preview build's dictionary writer
+};
+
+class PluginHost {
+ public:
+  // A host that does not record keeps no draw log, which makes a frame
+  // several times faster (the fuzzer's choice); the soak records.
+  PluginHost(const PluginHostPaths& paths, bool recording);
+  ~PluginHost();
+  PluginHost(const PluginHost&) = delete;
+  PluginHost& operator=(const PluginHost&) = delete;
+
+  // Empty when the host is ready; else what went wrong.
+  const std::string& error() const { return error_; }
+
+  // The host as a scenario starts it (1920 x 1080, nothing on screen, no key
+  // held, the shipped layout file). The plug-in's own state carries on.
+  void Reset();
+  // One frame: the decoder's changes, then the host calls of a frame. Returns
+  // how many host calls the plug-in made in it (0 when not recording).
+  std::size_t PlayFrame(FrameDecoder& decoder);
+
+  refhost::HostImage& image() { return *image_; }
+
+  // The reference host keeps every dictionary it ever loaded, so that old
+  // handles stay valid addresses: each renderer restart adds the five
+  // dictionaries again, host memory that is not the plug-in's. A run restarts
+  // the renderer this many times at most, which keeps the host's own memory
+  // flat over a long run.
+  static constexpr int kMaxRestarts = 32;
+  LayoutLines& layout() { return layout_; }
+  const std::string& layout_path() const { return layout_path_; }
+  // Every host routine the plug-in called in a recorded frame, by name.
+  const std::set<std::string>& routines_called() const { return routines_called_; }
+
+ private:
+  void WriteLayout();
+
+  std::string error_;
+  std::string folder_;
+  std::string layout_path_;
+  std::string shipped_layout_;
+  std::unique_ptr<refhost::HostImage> image_;
+  void* plugin_ = nullptr;
+  LayoutLines layout_;
+  int frame_ = 0;
+  int restarts_left_ = kMaxRestarts;
+  bool recording_;
+  std::set<std::string> routines_called_;
+};
+
+}  // namespace fuzzing
