@@ -82,9 +82,8 @@ std::string Slurp(const std::filesystem::path& path) {
 
 TEST(IniFileDifferentialTest, Corpus) {
   int files = 0;
-  for (const char* folder :
-       {SLATEPANE_DATA_DIR, SLATEPANE_CHECK_EXAMPLE, SLATEPANE_SETTINGS_CORPUS,
-        SLATEPANE_FUZZ_SETTINGS_CORPUS}) {
+  for (const char* folder : {SLATEPANE_DATA_DIR, SLATEPANE_CHECK_EXAMPLE, SLATEPANE_SETTINGS_CORPUS,
+                             SLATEPANE_FUZZ_SETTINGS_CORPUS}) {
     for (const auto& item : std::filesystem::recursive_directory_iterator(folder)) {
       if (item.path().extension() != ".ini") continue;
       SCOPED_TRACE(item.path().string());
