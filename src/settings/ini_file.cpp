@@ -10,8 +10,7 @@ IniFile::IniFile(const char* path) { Reload(path); }
 
 IniFile IniFile::FromText(std::string_view text) {
   IniFile file;
-  file.text_.append(text);
-  file.Index();
+  file.Parse(text);
   return file;
 }
 
