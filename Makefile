@@ -1,5 +1,5 @@
 # make test   installs what is missing, builds both targets and the preview, runs every test
-# make demo   builds the release package into dist/, and the preview pictures into dist/preview/
+# make demo   builds the release package into dist/ with its SHA256SUMS, and the preview pictures into dist/preview/
 # make bench  measures the settings load and the HUD frame against their floor
 # make fuzz   runs each libFuzzer target for FUZZ_SECONDS (default 180) under the sanitizers
 # make soak   plays SOAK_FRAMES (100000) random frames, from SOAK_SEED, under the sanitizers
@@ -62,6 +62,7 @@ test: native win32 preview native-asan
 	tools/install-deps wine
 	tools/check-dll build/win32/src/slatepane.asi
 	tools/check-dll build/win32/tools/slatepane-check/slatepane-check.exe
+	tools/check-reproducible
 	@if $(EMULATED); then echo "make test: Wine runs skipped: this kernel runs no 32-bit programs; the Windows build is tested only where it does"; fi
 	ctest --test-dir build/preview -j $(JOBS) --output-on-failure
 	ctest --preset native -j $(JOBS)
@@ -90,7 +91,11 @@ demo: native win32 preview
 	      --out dist/preview/hud-$$screen-radar$$type.png >/dev/null || exit 1; \
 	  done; \
 	done
+	# Every file a player copies, in the form sha256sum -c reads.
+	cd dist && find . -path ./preview -prune -o -type f ! -name SHA256SUMS -printf '%P\0' | \
+	  LC_ALL=C sort -z | xargs -0 sha256sum >SHA256SUMS
 	@echo "release package: dist/slatepane.asi, dist/slatepane-check.exe and dist/slate_pane_morrowfen/"
+	@echo "their checksums: dist/SHA256SUMS (sha256sum -c SHA256SUMS)"
 	@echo "the example scenarios played in the reference host; draw logs: build/demo/*.log"
 	@echo "previews of the busy scenario: dist/preview/*.png"
 
