@@ -21,8 +21,11 @@ constexpr int kLookingAhead = 3;
 
 const unsigned char* CameraRecord() { return HostCamera::Record(); }
 
+// Null when the active byte names no slot of the record: nothing past the
+// record is ever read, whatever the host left in that byte.
 const unsigned char* ActiveCameraSlot() {
   const std::uint8_t active = read_field<std::uint8_t>(CameraRecord(), kCameraActive);
+  if (active >= kCameraSlotCount) return nullptr;
   return CameraRecord() + kCameraSlots + kCameraSlotBytes * active;
 }
 
@@ -70,8 +73,10 @@ FloatPoint MenuMapToScreen(FloatPoint p) {
 
 }  // namespace
 
-std::uint16_t ActiveCameraMode() {
-  return read_field<std::uint16_t>(ActiveCameraSlot(), kSlotMode);
+std::optional<std::uint16_t> ActiveCameraMode() {
+  const unsigned char* slot = ActiveCameraSlot();
+  if (slot == nullptr) return std::nullopt;
+  return read_field<std::uint16_t>(slot, kSlotMode);
 }
 
 FloatPoint CameraFront() {
@@ -81,6 +86,7 @@ FloatPoint CameraFront() {
 
 void UpdateRadarRotation() {
   const unsigned char* slot = ActiveCameraSlot();
+  if (slot == nullptr) return;
   const std::uint16_t mode = read_field<std::uint16_t>(slot, kSlotMode);
   if (mode == kTopDownMode || mode == kNorthUpMode || MenuMapActive()) {
     RadarRotation = {1.0f, 0.0f};

@@ -3,6 +3,7 @@
 // the square -1..1 round the host's radar centre, one unit per radar range,
 // +y to the top of the radar; it turns with the camera.
 #include <cstdint>
+#include <optional>
 
 #include "runtime/host_types.h"
 
@@ -14,12 +15,14 @@ struct RadarRotationCache {
 };
 extern RadarRotationCache RadarRotation;
 
-// The active camera slot's mode, and the camera record's front vector (x, y).
-std::uint16_t ActiveCameraMode();
+// The active camera slot's mode (none when the active byte names no slot),
+// and the camera record's front vector (x, y).
+std::optional<std::uint16_t> ActiveCameraMode();
 FloatPoint CameraFront();
 
 // North-up for modes 1 and 37 and on the menu map; otherwise turned to the
-// direction the camera looks. A slot without a target keeps the last rotation.
+// direction the camera looks. A slot without a target, or an active byte that
+// names no slot, keeps the last rotation.
 void UpdateRadarRotation();
 
 // Runs UpdateRadarRotation, then takes a world point (x, y) into radar space.

@@ -12,6 +12,7 @@ inline constexpr std::size_t kCameraFrontX = 4;  // float
 inline constexpr std::size_t kCameraFrontY = 8;  // float
 inline constexpr std::size_t kCameraSlots = 16;
 inline constexpr std::size_t kCameraSlotBytes = 460;
+inline constexpr std::size_t kCameraSlotCount = 3;
 
 // One camera slot.
 inline constexpr std::size_t kSlotMode = 0;     // uint16

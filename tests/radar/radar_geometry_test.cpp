@@ -5,6 +5,7 @@
 
 #include "radar/radar_fixture.h"
 #include "runtime/host_interface.h"
+#include "runtime/host_record.h"
 
 namespace {
 
@@ -125,6 +126,27 @@ TEST_F(RadarGeometryTest, TurnsWithTheCamera) {
     EXPECT_NEAR(r.x, 0.0f, 1e-6f);
     EXPECT_NEAR(r.y, 1.0f, 1e-6f);
     EXPECT_EQ(Calls(), c.calls);
+  }
+}
+
+// The host's camera record holds three slots: an active byte past them names
+// none, so nothing of the slot is read, the rotation stays and the player
+// arrow takes the branch of every other mode.
+TEST_F(RadarGeometryTest, ActiveByteNamingNoSlotKeepsTheLastRotation) {
+  // Looking ahead would turn the radar east, and where a fourth slot would
+  // start (still inside the record) lies a north-up mode.
+  SetAll({{"Camera.LookDirection", 3}, {"Camera.FrontX", 1}, {"Camera.FrontY", 0}});
+  write_field<std::uint16_t>(HostCamera::Record(), 16 + 460 * 3, 37);
+  for (const int active : {3, 255}) {
+    SCOPED_TRACE(active);
+    Set("Camera.Active", active);
+    RadarRotation = {0.25f, 0.5f};
+    ClearLog();
+    UpdateRadarRotation();
+    EXPECT_EQ(RadarRotation.cos, 0.25f);
+    EXPECT_EQ(RadarRotation.sin, 0.5f);
+    EXPECT_EQ(ActiveCameraMode(), std::nullopt);
+    EXPECT_EQ(Calls(), std::vector<std::string>{});
   }
 }
 
