@@ -8,6 +8,7 @@
 #include "frame/scaling.h"
 #include "runtime/host_colour.h"
 #include "runtime/host_interface.h"
+#include "runtime/player.h"
 #include "runtime/host_record.h"
 #include "settings/hud_settings.h"
 
@@ -119,7 +120,7 @@ bool Hidden(const Weapon& w) {
 }  // namespace
 
 void DrawAmmo(float lift, float drop) {
-  const void* character = HostPlayer::GetCharacter();
+  const void* character = PlayerCharacter();
   if (character == nullptr) return;
   // Only ten slots exist; a slot number beyond them names nothing to read.
   if (read_field<std::uint8_t>(character, kCurrentSlot) >= kSlotCount) return;

@@ -9,15 +9,18 @@
 #include "runtime/host_colour.h"
 #include "runtime/host_interface.h"
 #include "runtime/host_record.h"
+#include "runtime/player.h"
 #include "settings/hud_settings.h"
 
 namespace {
 
 // The host keeps one player-information record per player; the money field of
-// the next player lies this many bytes further on.
+// the next player lies this many bytes further on. Without a record there is
+// no money to show but 0.
 constexpr std::size_t kPlayerInfoBytes = 368;
 
 std::int32_t PlayerMoney() {
+  if (!HasPlayerRecord()) return 0;
   const std::size_t player = HostPlayer::Index();
   return read_field<std::int32_t>(HostPlayerInfo::Money(), player * kPlayerInfoBytes);
 }

@@ -10,6 +10,7 @@
 #include "runtime/host_interface.h"
 #include "runtime/host_record.h"
 #include "runtime/host_text.h"
+#include "runtime/player.h"
 #include "settings/hud_settings.h"
 
 namespace {
@@ -41,7 +42,7 @@ bool BlinkedAway() {
 
 // Layout units of health or armour; none while the host has no player.
 float BarLength(std::size_t field, std::uint8_t maximum) {
-  const auto* character = static_cast<const unsigned char*>(HostPlayer::Character());
+  const unsigned char* character = PlayerCharacterRecord();
   if (character == nullptr) return 0.0f;
   const float p = static_cast<float>(
       RadarBarPercentage(read_field<float>(character, field), static_cast<float>(maximum)));

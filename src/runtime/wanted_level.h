@@ -4,8 +4,9 @@
 #include <cstdint>
 
 #include "runtime/host_interface.h"
+#include "runtime/player.h"
 
 inline std::uint32_t PlayerWantedLevel() {
-  if (HostPlayer::GetCharacter() == nullptr) return 0;
+  if (PlayerCharacter() == nullptr) return 0;
   return HostPlayer::WantedLevel();
 }

@@ -5,6 +5,7 @@
 
 #include "frame/scaling.h"
 #include "runtime/host_interface.h"
+#include "runtime/player.h"
 #include "runtime/host_record.h"
 #include "runtime/keys.h"
 #include "runtime/sprite_holders.h"
@@ -191,7 +192,7 @@ void DrawReticle(int mode, std::int32_t weapon, bool gun, float s) {
 void CrosshairElement() {
   ToggleHud();
   if (Stopped()) return;
-  const void* character = HostPlayer::GetCharacter();
+  const void* character = PlayerCharacter();
   const std::int32_t weapon = WeaponOf(character);
   const int mode = HostCamera::ActiveMode();
   const bool scope = ScopeCondition(mode, character, weapon);

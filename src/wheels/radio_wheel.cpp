@@ -6,6 +6,7 @@
 #include "frame/scaling.h"
 #include "runtime/host_clock.h"
 #include "runtime/host_interface.h"
+#include "runtime/player.h"
 #include "runtime/host_record.h"
 #include "runtime/keys.h"
 #include "runtime/sprite_holders.h"
@@ -30,8 +31,8 @@ float ScreenHeight() { return static_cast<float>(HostScreen::Height()); }
 // Without a player character there is nobody to ask the host about: the
 // radio counts as not usable, and the host's check is not handed a null.
 RadioContext ReadContext() {
-  void* vehicle = HostPlayer::GetVehicle();
-  void* character = HostPlayer::GetCharacter();
+  void* vehicle = PlayerVehicle();
+  void* character = PlayerCharacter();
   RadioContext context;
   if (vehicle == nullptr) return context;
   context.station = read_field<std::uint8_t>(vehicle, kVehicleStationOffset);

@@ -6,6 +6,7 @@
 #include "frame/scaling.h"
 #include "runtime/host_clock.h"
 #include "runtime/host_interface.h"
+#include "runtime/player.h"
 #include "runtime/keys.h"
 #include "runtime/sprite_holders.h"
 #include "settings/hud_settings.h"
@@ -123,7 +124,7 @@ void DrawSlotIcons() {
 }  // namespace
 
 void WeaponWheel() {
-  const void* character = HostPlayer::GetCharacter();
+  const void* character = PlayerCharacter();
   TakeSnapshot(character);
   LookUpRingSprites();
   const std::int32_t now = HostTime::NowMs();
