@@ -439,7 +439,10 @@ class LoadHudSettingsTest : public testing::Test {
   }
 
   static void Write(const char* rel, const std::string& text) {
-    std::ofstream(Native(rel), std::ios::binary) << text;
+    std::ofstream out(Native(rel), std::ios::binary);
+    out << text;
+    out.close();
+    ASSERT_TRUE(out) << "cannot write " << Native(rel);
   }
 
   static void WriteSchemes() {
