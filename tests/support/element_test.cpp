@@ -4,7 +4,6 @@
 #include "frame/display_timers.h"
 #include "frame/hud_textures.h"
 #include "frame_loop.h"
-#include "os_shim.h"
 #include "runtime/sprite_holders.h"
 #include "scenario.h"
 #include "services/reset_services.h"
@@ -55,9 +54,10 @@ void ElementTest::SetUp() {
 }
 
 void ElementTest::TearDown() {
-  refhost::os_shim::release_all_keys();
   hud_settings = HudSettings{};
-  // Tests outside this fixture find the host as clean as it was.
+  // Tests outside this fixture find the host as clean as it was: its
+  // services too, such as a player a test took away.
+  refhost::reset_services();
   Image().clear_data();
   Image().rewrite_code();
   ClearLog();
