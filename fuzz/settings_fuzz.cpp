@@ -113,7 +113,11 @@ const std::string& DataFolder() {
 void WriteFile(std::string_view file, const std::string& text) {
   std::string path = DataFolder() + "/" + std::string(file);
   for (char& c : path) c = c == '\\' ? '/' : c;
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << text;
+  out.close();
+  // A file left as it was would read as a difference the reader never made.
+  if (!out) std::abort();
 }
 
 // The same text as the layout file and as the colour scheme file it selects:

@@ -1,5 +1,6 @@
 #include "picture.h"
 
+#include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -75,6 +76,25 @@ refhost::txd::TextureEntry quadrants(const std::string& name) {
     if (y < 8) return x < 8 ? kRed : kGreen;
     return x < 8 ? kBlue : kYellow;
   });
+}
+
+std::string resolved_family(const std::string& family, bool bold) {
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+  FcPatternAddInteger(pattern, FC_SLANT, FC_SLANT_ROMAN);
+  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_MEDIUM);
+  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult result = FcResultNoMatch;
+  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+  FcPatternDestroy(pattern);
+  std::string resolved;
+  FcChar8* name = nullptr;
+  if (match != nullptr && FcPatternGetString(match, FC_FAMILY, 0, &name) == FcResultMatch) {
+    resolved = reinterpret_cast<const char*>(name);
+  }
+  if (match != nullptr) FcPatternDestroy(match);
+  return resolved;
 }
 
 std::string temporary_folder() {

@@ -66,4 +66,7 @@ inline constexpr Rgba kNothing{0, 0, 0, 0};
 // A fresh folder under the system's temporary folder.
 std::string temporary_folder();
 
+// The family fontconfig gives for this family name, as Cairo asks for it.
+std::string resolved_family(const std::string& family, bool bold);
+
 }  // namespace preview::testing

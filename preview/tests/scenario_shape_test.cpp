@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 
 #include "picture.h"
 
@@ -15,7 +16,10 @@ class ScenarioShapeTest : public ::testing::Test {
   void TearDown() override { std::filesystem::remove_all(folder); }
   std::string Scenario(const std::string& json) {
     const std::string path = folder + "/scenario.json";
-    std::ofstream(path) << json;
+    std::ofstream out(path);
+    out << json;
+    out.close();
+    if (!out) throw std::runtime_error("cannot write " + path);
     return path;
   }
   std::string folder = testing::temporary_folder();

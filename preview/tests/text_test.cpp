@@ -2,6 +2,8 @@
 // alignment, wrapping, the box, the shadow and the fade, read back from PNG.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "picture.h"
 
 namespace preview::testing {
@@ -16,6 +18,17 @@ constexpr int kEmHeight = 40;
 
 class TextTest : public ::testing::Test {
  protected:
+  // The host's three fonts are drawn with DejaVu; another family would fail
+  // the measurements below for a reason that is not theirs.
+  void SetUp() override {
+    const std::pair<const char*, bool> fonts[] = {
+        {"DejaVu Serif", true}, {"DejaVu Sans", false}, {"DejaVu Sans", true}};
+    for (const auto& [family, bold] : fonts) {
+      ASSERT_EQ(resolved_family(family, bold), family)
+          << "fontconfig has no " << family << (bold ? " Bold" : "")
+          << ": the text tests need the DejaVu fonts (tools/install-deps preview)";
+    }
+  }
   Picture Print(const std::string& style, const std::string& text = "HUD") {
     return render(std::string(kStyle) + style + "1 HostText.Print 400 200 \"" + text + "\"\n",
                   library, {800, 600});

@@ -13,7 +13,10 @@ namespace {
 using testing::temporary_folder;
 
 void Write(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+  out.close();
+  ASSERT_TRUE(out) << "cannot write " << path;
 }
 
 TEST(TextureLibrary, PixelsBecomePremultipliedImages) {

@@ -29,7 +29,11 @@ CheckFolder::~CheckFolder() {
 }
 
 void CheckFolder::Write(const std::string& relative, const std::string& bytes) const {
-  std::ofstream(game_ + "/slate_pane_morrowfen/" + relative, std::ios::binary) << bytes;
+  const std::string path = game_ + "/slate_pane_morrowfen/" + relative;
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+  out.close();
+  if (!out) throw std::runtime_error("cannot write " + path);
 }
 
 void CheckFolder::Remove(const std::string& relative) const {

@@ -98,7 +98,11 @@ class PluginFiles {
   }
   static void Put(const char* rel, const std::optional<std::string>& bytes) {
     std::filesystem::remove(Native(rel));
-    if (bytes) std::ofstream(Native(rel), std::ios::binary) << *bytes;
+    if (!bytes) return;
+    std::ofstream out(Native(rel), std::ios::binary);
+    out << *bytes;
+    out.close();
+    ASSERT_TRUE(out) << "cannot write " << Native(rel);
   }
 
   static constexpr const char* kFiles[] = {kLayoutSettingsFile, kClassicColoursFile,

@@ -25,19 +25,22 @@ TEST_F(BigMessages, SlotZeroFadesInHoldsFadesOutAndClears) {
   EXPECT_EQ(Pass(), -1);  // new: nothing drawn this pass
   EXPECT_EQ(SlideX(), -60.0f);
   // The slide runs from -60 to 1875 (1920 - 20 x 2.25) at 0.3 per ms.
+  // Each wait is bounded, so that a message stuck in one state fails the
+  // count after it instead of hanging the suite.
+  constexpr int kMaxPasses = 10000;
   int passes = 0, opaque_after = 0;
-  for (; SlideX() < 1875.0f; ++passes) {
+  for (; SlideX() < 1875.0f && passes < kMaxPasses; ++passes) {
     if (Pass() == 255 && opaque_after == 0) opaque_after = passes + 1;
   }
   EXPECT_EQ(passes * 10, 6450);
   EXPECT_EQ(opaque_after * 10, 850);
   EXPECT_EQ(LastArgs("HostText.Print"), "960 496.60715 \"MISSION PASSED\"");  // H / 2 - sy(18)
   // Holds while the timer counts from 1 to 120 fiftieths of a second.
-  for (passes = 0; Pass() == 255;) ++passes;
+  for (passes = 0; passes < kMaxPasses && Pass() == 255;) ++passes;
   EXPECT_EQ(passes, 237);
   EXPECT_EQ(Timer(0), 120.0f);
   // Fades out over 850 ms, then empties the host's text.
-  for (passes = 1; HostText::BigMessageSlots()[0] != 0; ++passes) Pass();
+  for (passes = 1; HostText::BigMessageSlots()[0] != 0 && passes < kMaxPasses; ++passes) Pass();
   EXPECT_EQ(passes * 10, 850);
   EXPECT_EQ(Pass(), -1);
   EXPECT_EQ(Timer(0), 0.0f);

@@ -94,9 +94,11 @@ TEST_F(Names, NullZoneIsIgnoredNullVehicleResets) {
   DrawZoneName(0);
   DrawVehicleName(0);
   EXPECT_TRUE(Calls().empty());
-  EXPECT_EQ(HostZone::State() + HostZone::FadeTimer(), 302);
+  EXPECT_EQ(HostZone::State(), 2);
+  EXPECT_EQ(HostZone::FadeTimer(), 300);
   EXPECT_EQ(HostZone::LastName(), kCar);
-  EXPECT_EQ(HostVehicleName::State() + HostVehicleName::FadeTimer(), 0);
+  EXPECT_EQ(HostVehicleName::State(), 0);
+  EXPECT_EQ(HostVehicleName::FadeTimer(), 0);
   EXPECT_EQ(HostVehicleName::LastName(), nullptr);
   EXPECT_EQ(HostVehicleName::NameToPrint(), kCar);
 }

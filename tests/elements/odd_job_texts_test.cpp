@@ -43,7 +43,15 @@ TEST_F(OddJobTexts, RepeatingTextCyclesThroughItsPhasesAndPauses) {
     DrawOddJobTexts();
     EXPECT_FLOAT_EQ(HostOddJob::Slide(), slide);
   }
-  while (HostOddJob::Phase() == 1) DrawOddJobTexts();
+  // Each wait is bounded, so that a text stuck in a phase fails here instead
+  // of hanging the suite.
+  constexpr int kMaxCalls = 10000;
+  int calls = 0;
+  for (; HostOddJob::Phase() == 1 && calls < kMaxCalls; ++calls) DrawOddJobTexts();
+  ASSERT_EQ(HostOddJob::Phase(), 2);
+  // From 183.3 a sixth a call down to 2 or below (1.92) takes 25 calls; the
+  // 26th turns to phase 2.
+  EXPECT_EQ(calls, 26);
   EXPECT_EQ(HostOddJob::HoldTimer(), 0);
   for (int call = 1; call < 76; ++call) DrawOddJobTexts();
   EXPECT_EQ(HostOddJob::Phase(), 2);
@@ -53,7 +61,10 @@ TEST_F(OddJobTexts, RepeatingTextCyclesThroughItsPhasesAndPauses) {
   const float before = HostOddJob::Slide();
   DrawOddJobTexts();
   EXPECT_EQ(HostOddJob::Slide(), before - 30.0f);
-  while (HostOddJob::Phase() == 3) DrawOddJobTexts();
+  for (calls = 0; HostOddJob::Phase() == 3 && calls < kMaxCalls; ++calls) DrawOddJobTexts();
+  ASSERT_EQ(HostOddJob::Phase(), 0);
+  // 30 a call from -28.08 to below -380: 12 more calls.
+  EXPECT_EQ(calls, 12);
   EXPECT_EQ(HostOddJob::PauseTimer(), 5000.0f);
   const std::size_t drawn = Printed().size();
   EXPECT_EQ(Printed().back(), "HostText.Print 960 491.7857 \"Again\"");  // H/2 - sy(20)

@@ -58,52 +58,72 @@ void EmptyAllHolders() {
 // The recorded calls without their frame numbers.
 std::vector<std::string> Lines() { return refhost::draw_log().texts(); }
 
-std::vector<std::string> Read(const std::string& file) {
-  return {R"(HostStream.Open 2 1 "slate_pane_morrowfen\\)" + file + "\"",
-          "HostStream.FindChunk \"" + file + "\" 22 null null",
-          "HostStream.ReadDictionary \"" + file + "\"", "HostStream.Close \"" + file + "\""};
-}
-
-std::vector<std::string> Searches(const std::string& dictionary,
-                                  const std::vector<std::string>& names) {
-  std::vector<std::string> out;
-  for (const std::string& name : names) {
-    out.push_back("HostTxd.FindTexture \"" + dictionary + "\" \"" + name + "\"");
-  }
-  return out;
-}
-
 const std::vector<std::string> kHudNames = {"clrect", "bar", "star", "timerbar"};
 const std::vector<std::string> kCrosshairNames = {
     "siterocket", "sitesniper",   "sitelaser", "siteM16", "viewfinder_128",
     "laserdot",   "snipertarget", "assault",   "shotgun", "smg"};
-const std::vector<std::string> kRadarCentre = {R"(HostTxd.FindSlot "hud")", "HostTxd.PushCurrent 1",
-                                               R"(HostSprite.SetTexture null "radar_centre")",
-                                               "HostTxd.PopCurrent"};
 
-// The load with these files readable; the others fall back to the host's
-// current dictionary, "generic".
-std::vector<std::string> ExpectedLoad(const std::vector<bool>& readable) {
-  auto dictionary = [&](std::size_t k) {
-    return readable[k] ? std::string(kFiles[k].file) : std::string("generic");
-  };
+// The load with every file readable, call by call: four dictionaries read,
+// the names looked up in two of them, the phone's read, the radar centre.
+const std::vector<std::string> kLoad = {
+    R"(HostStream.Open 2 1 "slate_pane_morrowfen\\hud_vc.txd")",
+    R"(HostStream.FindChunk "hud_vc.txd" 22 null null)",
+    R"(HostStream.ReadDictionary "hud_vc.txd")",
+    R"(HostStream.Close "hud_vc.txd")",
+    R"(HostStream.Open 2 1 "slate_pane_morrowfen\\crosshairs_vc.txd")",
+    R"(HostStream.FindChunk "crosshairs_vc.txd" 22 null null)",
+    R"(HostStream.ReadDictionary "crosshairs_vc.txd")",
+    R"(HostStream.Close "crosshairs_vc.txd")",
+    R"(HostStream.Open 2 1 "slate_pane_morrowfen\\ring_vc.txd")",
+    R"(HostStream.FindChunk "ring_vc.txd" 22 null null)",
+    R"(HostStream.ReadDictionary "ring_vc.txd")",
+    R"(HostStream.Close "ring_vc.txd")",
+    R"(HostStream.Open 2 1 "slate_pane_morrowfen\\radio_vc.txd")",
+    R"(HostStream.FindChunk "radio_vc.txd" 22 null null)",
+    R"(HostStream.ReadDictionary "radio_vc.txd")",
+    R"(HostStream.Close "radio_vc.txd")",
+    R"(HostTxd.FindTexture "hud_vc.txd" "clrect")",
+    R"(HostTxd.FindTexture "hud_vc.txd" "bar")",
+    R"(HostTxd.FindTexture "hud_vc.txd" "star")",
+    R"(HostTxd.FindTexture "hud_vc.txd" "timerbar")",
+    R"(HostTxd.FindTexture "crosshairs_vc.txd" "siterocket")",
+    R"(HostTxd.FindTexture "crosshairs_vc.txd" "sitesniper")",
+    R"(HostTxd.FindTexture "crosshairs_vc.txd" "sitelaser")",
+    R"(HostTxd.FindTexture "crosshairs_vc.txd" "siteM16")",
+    R"(HostTxd.FindTexture "crosshairs_vc.txd" "viewfinder_128")",
+    R"(HostTxd.FindTexture "crosshairs_vc.txd" "laserdot")",
+    R"(HostTxd.FindTexture "crosshairs_vc.txd" "snipertarget")",
+    R"(HostTxd.FindTexture "crosshairs_vc.txd" "assault")",
+    R"(HostTxd.FindTexture "crosshairs_vc.txd" "shotgun")",
+    R"(HostTxd.FindTexture "crosshairs_vc.txd" "smg")",
+    R"(HostStream.Open 2 1 "slate_pane_morrowfen\\phone.txd")",
+    R"(HostStream.FindChunk "phone.txd" 22 null null)",
+    R"(HostStream.ReadDictionary "phone.txd")",
+    R"(HostStream.Close "phone.txd")",
+    R"(HostTxd.FindSlot "hud")",
+    "HostTxd.PushCurrent 1",
+    R"(HostSprite.SetTexture null "radar_centre")",
+    "HostTxd.PopCurrent",
+};
+
+// The load with one file missing: its open fails and the host's current
+// dictionary, "generic", stands in, so the three calls after the open become
+// one HostTxd.GetCurrent and the names are looked up in "generic".
+std::vector<std::string> LoadWithout(const std::string& file) {
+  const std::string quoted = '"' + file + '"';
   std::vector<std::string> out;
-  auto append = [&out](const std::vector<std::string>& more) {
-    out.insert(out.end(), more.begin(), more.end());
-  };
-  auto load = [&](std::size_t k) {
-    if (readable[k]) {
-      append(Read(kFiles[k].file));
+  for (const std::string& line : kLoad) {
+    if (line.rfind("HostStream.Open ", 0) == 0 && line.ends_with("\\\\" + file + '"')) {
+      out.push_back(line);
+      out.push_back("HostTxd.GetCurrent");
+    } else if (line.rfind("HostStream.", 0) == 0 && line.find(quoted) != std::string::npos) {
+      continue;
+    } else if (line.rfind("HostTxd.FindTexture " + quoted, 0) == 0) {
+      out.push_back("HostTxd.FindTexture \"generic\"" + line.substr(20 + quoted.size()));
     } else {
-      append({R"(HostStream.Open 2 1 "slate_pane_morrowfen\\)" + std::string(kFiles[k].file) + "\"",
-              "HostTxd.GetCurrent"});
+      out.push_back(line);
     }
-  };
-  for (std::size_t k = 0; k < 4; ++k) load(k);
-  append(Searches(dictionary(0), kHudNames));
-  append(Searches(dictionary(1), kCrosshairNames));
-  load(4);
-  append(kRadarCentre);
+  }
   return out;
 }
 
@@ -138,7 +158,7 @@ class HudTexturesTest : public testing::Test {
 
 TEST_F(HudTexturesTest, LoadsThroughTheHostInOrder) {
   load_hud_textures();
-  EXPECT_EQ(Lines(), ExpectedLoad({true, true, true, true, true}));
+  EXPECT_EQ(Lines(), kLoad);
   for (std::size_t k = 0; k < 5; ++k) {
     SCOPED_TRACE(kFiles[k].file);
     EXPECT_TRUE(Entry(k)->owned);
@@ -185,6 +205,13 @@ TEST_F(HudTexturesTest, EachHolderGetsItsTexture) {
 }
 
 TEST_F(HudTexturesTest, MissingFileFallsBackToTheHostsCurrentDictionary) {
+  const std::vector<std::string> without_hud = LoadWithout("hud_vc.txd");
+  ASSERT_EQ(without_hud.size(), 36u);
+  EXPECT_EQ(std::vector<std::string>(without_hud.begin(), without_hud.begin() + 3),
+            (std::vector<std::string>{
+                R"(HostStream.Open 2 1 "slate_pane_morrowfen\\hud_vc.txd")", "HostTxd.GetCurrent",
+                R"(HostStream.Open 2 1 "slate_pane_morrowfen\\crosshairs_vc.txd")"}));
+  EXPECT_EQ(without_hud[14], R"(HostTxd.FindTexture "generic" "clrect")");
   for (std::size_t missing = 0; missing < 5; ++missing) {
     SCOPED_TRACE(kFiles[missing].file);
     textures::reset();
@@ -193,9 +220,7 @@ TEST_F(HudTexturesTest, MissingFileFallsBackToTheHostsCurrentDictionary) {
     remove_game_file(Rel(kFiles[missing].file));
     refhost::draw_log().clear();
     load_hud_textures();
-    std::vector<bool> readable(5, true);
-    readable[missing] = false;
-    EXPECT_EQ(Lines(), ExpectedLoad(readable));
+    EXPECT_EQ(Lines(), LoadWithout(kFiles[missing].file));
     EXPECT_EQ(Entry(missing)->handle, textures::store_dictionary("generic"));
     EXPECT_FALSE(Entry(missing)->owned);
     write_game_file(
@@ -398,7 +423,7 @@ TEST_F(HudTexturesTest, LoadingAgainKeepsWhatTheFirstLoadLeft) {
   refhost::draw_log().clear();
   load_hud_textures();
   // The same calls; the radar centre is set over what it already holds.
-  std::vector<std::string> expected = ExpectedLoad({true, true, true, true, true});
+  std::vector<std::string> expected = kLoad;
   expected[expected.size() - 2] = R"(HostSprite.SetTexture "radar_centre" "radar_centre")";
   EXPECT_EQ(Lines(), expected);
   EXPECT_TRUE(refhost::draw_log().named("HostTxd.Destroy").empty());
@@ -426,7 +451,7 @@ TEST_F(HudTexturesTest, EachStartWithAReloadKeyAddsOnePoll) {
         hud_settings.RELOAD_SETTINGS = 0x52;
         refhost::draw_log().clear();
         load_hud_textures();
-        const bool same = Lines() == ExpectedLoad({true, true, true, true, true});
+        const bool same = Lines() == kLoad;
         std::fprintf(stderr, "polls added:%s; calls as without a key: %s\n", added.c_str(),
                      same ? "yes" : "no");
         std::exit(0);

@@ -36,8 +36,9 @@ TEST_F(Scaling, FontScaleAtFullHdIsExact) {
 TEST_F(Scaling, FontScaleUses640And448NotAspectFreeDivisors) {
   SetScreen(640, 448);
   EXPECT_EQ(FontScaleY(1.0f), 1.0f);
-  // 640 x 448 is not 4:3, so the horizontal rule is not 1 here.
-  EXPECT_EQ(FontScaleX(1.0f), 1.3333334f / (640.0f / 448.0f));
+  // 640 x 448 is not 4:3, so the horizontal rule is not 1 here:
+  // (640 / 640) x 1.3333334 / (640 / 448) = 1.3333334 / 1.4285715 = 0.93333334.
+  EXPECT_EQ(FontScaleX(1.0f), 0.93333334f);
 }
 
 TEST_F(Scaling, LayoutUnitTakesTheSmallerSide) {

@@ -71,6 +71,8 @@ TEST_F(SteadyFrame, CountSeesThePluginAddAHandler) {
   {
     std::ofstream out(layout, std::ios::binary | std::ios::trunc);
     out << "RELOAD_SETTINGS 82\n" << std::ifstream(shipped, std::ios::binary).rdbuf();
+    out.close();
+    ASSERT_TRUE(out) << "cannot write " << layout;
   }
   Load();
   count::watch(plugin_);

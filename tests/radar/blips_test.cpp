@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
-#include "frame/scaling.h"
 #include "radar/radar_fixture.h"
 #include "runtime/host_interface.h"
 #include "runtime/host_record.h"
@@ -49,10 +46,10 @@ TEST_F(BlipsTest, StatesArrowAndNorthMarkerComeFirst) {
                                       "HostRender.SetState 11 6", "HostRender.SetState 14 0"}));
   EXPECT_EQ(calls[6], "HostPlayer.Heading");
   const std::vector<float> arrow = Floats(Calls("HostSprite.DrawQuad")[0], 1);
-  const float hw = FontScaleX(5.6f);
-  const float hh = FontScaleY(5.6f);
-  const float corners[8] = {182 - hw, 935 - hh, 182 + hw, 935 - hh,
-                            182 - hw, 935 + hh, 182 + hw, 935 + hh};  // C, D, A, B
+  // Half-width sx(5.6) = ((5.6 x 1920) / 640) x 1.3333334 / (1920 / 1080) = 12.6
+  // and half-height sy(5.6) = 5.6 x 1080 / 448 = 13.5 round the centre (182, 935).
+  const float corners[8] = {169.4f, 921.5f, 194.6f, 921.5f,
+                            169.4f, 948.5f, 194.6f, 948.5f};  // C, D, A, B
   for (int k = 0; k < 8; ++k) EXPECT_FLOAT_EQ(arrow[k], corners[k]) << k;
   EXPECT_EQ(calls[8], "HostRadar.DrawSprite 3 182 847 255");
 }
@@ -63,13 +60,15 @@ TEST_F(BlipsTest, ArrowAndNorthMarkerTurnWithTheCamera) {
     int mode;
     float front_x, front_y;
     double heading;
-    float turn;     // the angle the arrow is drawn at
-    float north_x;  // where the north marker lands
+    float corner_x, corner_y;  // corner C after the turn
+    float north_x;             // where the north marker lands
   };
+  // Corner C lies (-12.6, -13.5) from the centre (182, 935). A quarter turn
+  // one way takes it to (-13.5, +12.6), the other way to (+13.5, -12.6).
   const Case cases[] = {
-      {"north-up: heading + 22/7", 1, 0, 1, -3.142857 + 1.5707964, 1.5707964f, 182},
-      {"following, facing north", 4, 0, 1, 3.142857 + 1.5707964, 1.5707964f, 182},
-      {"following, facing east", 4, 1, 0, 3.142857 - 1.5707964 - 1.5707964, -1.5707964f, 53},
+      {"north-up: heading + 22/7", 1, 0, 1, -3.142857 + 1.5707964, 168.5f, 947.6f, 182},
+      {"following, facing north", 4, 0, 1, 3.142857 + 1.5707964, 168.5f, 947.6f, 182},
+      {"following, facing east", 4, 1, 0, 3.142857 - 1.5707964 - 1.5707964, 195.5f, 922.4f, 53},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -79,11 +78,9 @@ TEST_F(BlipsTest, ArrowAndNorthMarkerTurnWithTheCamera) {
     Set("Character.Heading", c.heading);
     ClearLog();
     DrawBlips();
-    // Corner C, (-hw, -hh) from the centre, after the turn.
     const std::vector<float> arrow = Floats(Calls("HostSprite.DrawQuad")[0], 1);
-    const float s = std::sin(c.turn);
-    EXPECT_NEAR(arrow[0], 182 - FontScaleY(5.6f) * s, 1e-3f);
-    EXPECT_NEAR(arrow[1], 935 + FontScaleX(5.6f) * s, 1e-3f);
+    EXPECT_NEAR(arrow[0], c.corner_x, 1e-3f);
+    EXPECT_NEAR(arrow[1], c.corner_y, 1e-3f);
     EXPECT_NEAR(Sprites(3)[0].float_arg(1), c.north_x, 1e-3f);
   }
 }

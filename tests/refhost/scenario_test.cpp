@@ -55,6 +55,8 @@ TEST(Scenario, RejectsWhatItDoesNotKnow) {
 class HostState : public testing::Test {
  protected:
   refhost::HostImage& image = *refhost::current_image();
+  // The player's records as the host starts them: a character, on foot.
+  void SetUp() override { refhost::player::reset(); }
   void TearDown() override {
     refhost::player::reset();
     std::memset(HostText::BigMessageSlots(), 0, 6 * 128 * 2);

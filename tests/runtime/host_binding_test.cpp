@@ -1,8 +1,5 @@
 #include <dlfcn.h>
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <string>
@@ -15,8 +12,7 @@
 #include "runtime/host_address_table.h"
 #include "runtime/host_interface.h"
 #include "services/player.h"
-
-extern char** environ;
+#include "support/run_self.h"
 
 namespace {
 
@@ -58,30 +54,6 @@ TEST(HostBindingInThisProcess, VersionAndEverySlotMatchTheBuild) {
   EXPECT_EQ(slots, 49);
 }
 
-int RunSelf(const std::vector<std::string>& environment) {
-  std::vector<std::string> env = environment;
-  for (char** e = environ; *e; ++e) {
-    if (std::string(*e).rfind("REFHOST_", 0) != 0) env.emplace_back(*e);
-  }
-  std::vector<char*> envp;
-  for (std::string& s : env) envp.push_back(s.data());
-  envp.push_back(nullptr);
-  std::string self = "/proc/self/exe";
-  std::string filter = "--gtest_filter=HostBindingInThisProcess.*";
-  char* argv[] = {self.data(), filter.data(), nullptr};
-  // The child's report is not needed: its exit status says whether it passed.
-  posix_spawn_file_actions_t quiet_output;
-  posix_spawn_file_actions_init(&quiet_output);
-  posix_spawn_file_actions_addopen(&quiet_output, 1, "/dev/null", O_WRONLY, 0);
-  pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, self.c_str(), &quiet_output, nullptr, argv, envp.data());
-  posix_spawn_file_actions_destroy(&quiet_output);
-  if (spawned != 0) return -1;
-  int status = 0;
-  waitpid(pid, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 TEST(HostBinding, EveryBuild) {
   struct Case {
     const char* build;
@@ -99,7 +71,7 @@ TEST(HostBinding, EveryBuild) {
     std::vector<std::string> env = {std::string("REFHOST_BUILD=") + c.build,
                                     std::string("REFHOST_EXPECT_VERSION=") + c.expect};
     if (c.extra_probe) env.push_back(std::string("REFHOST_EXTRA_PROBES=") + c.extra_probe);
-    EXPECT_EQ(RunSelf(env), 0);
+    EXPECT_EQ(RunSelf(env, "HostBindingInThisProcess.*"), 0);
   }
 }
 

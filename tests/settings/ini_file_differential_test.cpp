@@ -6,6 +6,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -195,11 +196,19 @@ TEST(IniFileDifferentialTest, FilesReadWhole) {
   LineMaker maker(4242);
   std::string text;
   while (text.size() < 70000) text += maker.Line() + maker.Ending();
-  const std::filesystem::path path =
-      std::filesystem::temp_directory_path() / "slatepane_differential.ini";
-  std::ofstream(path, std::ios::binary) << text;
+  // A folder of its own: tests run in parallel processes.
+  std::string folder =
+      (std::filesystem::temp_directory_path() / "slatepane-differential-XXXXXX").string();
+  ASSERT_NE(mkdtemp(folder.data()), nullptr) << folder;
+  const std::filesystem::path path = std::filesystem::path(folder) / "settings.ini";
+  {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+    out.close();
+    ASSERT_TRUE(out) << "cannot write " << path;
+  }
   IniFile from_disk(path.string().c_str());
-  std::filesystem::remove(path);
+  std::filesystem::remove_all(folder);
   EXPECT_EQ(Entries(from_disk.entries()), Entries(reference::Reader(text).entries()));
 }
 

@@ -5,9 +5,11 @@
 #include <climits>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <locale>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,23 +25,25 @@ Pairs KeysAndValues(const IniFile& file) {
   return pairs;
 }
 
-// A file in the temporary folder that lives as long as the object.
+// A file in a folder of its own under the temporary folder, both gone with
+// the object: tests run in parallel processes, so no two may share a path.
 class TempFile {
  public:
   explicit TempFile(const std::string& bytes) {
-    static int serial = 0;
-    path_ = (std::filesystem::temp_directory_path() /
-             ("slatepane_ini_" + std::to_string(++serial) + ".ini"))
-                .string();
+    std::string folder = (std::filesystem::temp_directory_path() / "slatepane-ini-XXXXXX").string();
+    if (mkdtemp(folder.data()) == nullptr) throw std::runtime_error("cannot make a folder");
+    folder_ = folder;
+    path_ = folder_ + "/settings.ini";
     std::FILE* file = std::fopen(path_.c_str(), "wb");
-    if (file == nullptr) return;
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
+    if (file == nullptr) throw std::runtime_error("cannot write " + path_);
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    if (std::fclose(file) != 0 || !written) throw std::runtime_error("cannot write " + path_);
   }
-  ~TempFile() { std::filesystem::remove(path_); }
+  ~TempFile() { std::filesystem::remove_all(folder_); }
   const char* path() const { return path_.c_str(); }
 
  private:
+  std::string folder_;
   std::string path_;
 };
 

@@ -439,7 +439,10 @@ class LoadHudSettingsTest : public testing::Test {
   }
 
   static void Write(const char* rel, const std::string& text) {
-    std::ofstream(Native(rel), std::ios::binary) << text;
+    std::ofstream out(Native(rel), std::ios::binary);
+    out << text;
+    out.close();
+    ASSERT_TRUE(out) << "cannot write " << Native(rel);
   }
 
   static void WriteSchemes() {
@@ -551,7 +554,15 @@ TEST_F(LoadHudSettingsTest, FailedAllocationLeavesNoFieldUnassigned) {
   Write(kLayoutSettingsFile, "MONEY_POS_TOP 12\nHUD_SCALE 1 2\nRADAR_TYPE 2\nRELOAD_SETTINGS 82\n");
   HudSettings loaded;
   LoadHudSettings(loaded);
-  ASSERT_EQ(loaded.RELOAD_SETTINGS, 82);
+  // The load every failed one is compared with: the four layout lines and the
+  // money colour of the scheme RADAR_TYPE 2 selects, every other field its default.
+  HudSettings expected;
+  expected.MONEY_POS_TOP = 12.0f;
+  expected.HUD_SCALE = {1.0f, 2.0f};
+  expected.RADAR_TYPE = 2;
+  expected.RELOAD_SETTINGS = 82;
+  expected.colours.MONEY_COLOR = {2, 2, 2, 2};
+  ASSERT_EQ(loaded, expected);
   const HudSettings poison = Poisoned();
   for (int n = 1; n < 100000; ++n) {
     SCOPED_TRACE(n);

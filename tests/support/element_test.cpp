@@ -2,8 +2,9 @@
 
 #include "elements/big_messages.h"
 #include "frame/display_timers.h"
+#include "frame/hud_textures.h"
 #include "frame_loop.h"
-#include "os_shim.h"
+#include "runtime/sprite_holders.h"
 #include "scenario.h"
 #include "services/reset_services.h"
 #include "settings/hud_settings.h"
@@ -12,12 +13,28 @@
 
 namespace {
 
-// What the elements carry from frame to frame, back to its start.
+template <std::size_t N>
+void Empty(SpriteHolder (&holders)[N]) {
+  for (SpriteHolder& holder : holders) holder.texture = 0;
+}
+
+// What the elements carry from frame to frame, back to its start. The sprite
+// holders and the loaded dictionaries too: they point into the host's texture
+// store, which every test starts afresh, so a texture a test before loaded
+// would otherwise be drawn as a destroyed one.
 void ResetElementState() {
   display_timers = DisplayTimerState{};
   big_messages = BigMessageState{};
   weapon_wheel_state = WeaponWheelState{};
   radio_wheel_state = RadioWheelState{};
+  hud_textures = HudTextures{};
+  Empty(HudSet);
+  Empty(CrosshairSet);
+  Empty(RingSet);
+  Empty(SlotIcons);
+  for (SpriteHolder* holder : {&PhoneSprite, &StationIcon, &RadarTileSprite, &RadarCentreSprite}) {
+    holder->texture = 0;
+  }
 }
 
 }  // namespace
@@ -37,9 +54,10 @@ void ElementTest::SetUp() {
 }
 
 void ElementTest::TearDown() {
-  refhost::os_shim::release_all_keys();
   hud_settings = HudSettings{};
-  // Tests outside this fixture find the host as clean as it was.
+  // Tests outside this fixture find the host as clean as it was: its
+  // services too, such as a player a test took away.
+  refhost::reset_services();
   Image().clear_data();
   Image().rewrite_code();
   ClearLog();
