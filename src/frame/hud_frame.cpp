@@ -31,8 +31,8 @@ namespace {
 
 bool HudProperShown() { return HostMenu::ShowHud() != 0 && HostCamera::Widescreen() == 0; }
 
-void DrawHudProper() {
-  CrosshairElement();
+void DrawHudProper(bool toggle) {
+  CrosshairElement(toggle);
   DrawRadar();
   DrawVehicleName(TransitionOffset());
   DrawZoneName(TransitionOffset());
@@ -60,9 +60,10 @@ void DrawMessageGroup() {
 void HudFrame() noexcept {
   SuppressHostHudRoutines();
   LoadHudSettings(hud_settings);
+  const bool toggled = ToggleHudWhileOff();
   if (HudProperShown()) {
     if (HostMenu::Active() != 0) return;
-    DrawHudProper();
+    DrawHudProper(!toggled);
     // The radio wheel slows host time while open; every pass that ran the
     // HUD proper puts it back.
     HostTime::Scale() = 1.0f;

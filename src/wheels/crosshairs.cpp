@@ -5,9 +5,9 @@
 
 #include "frame/scaling.h"
 #include "runtime/host_interface.h"
-#include "runtime/player.h"
 #include "runtime/host_record.h"
 #include "runtime/keys.h"
+#include "runtime/player.h"
 #include "runtime/sprite_holders.h"
 #include "settings/hud_settings.h"
 #include "wheels/player_weapons.h"
@@ -27,8 +27,8 @@ struct Reticle {
 float ScreenWidth() { return static_cast<float>(HostScreen::Width()); }
 float ScreenHeight() { return static_cast<float>(HostScreen::Height()); }
 
-// The button flips the setting both ways, but the HUD pass only calls this
-// element while the HUD is on, so in practice it can only switch it off.
+// The button flips the setting both ways: while the HUD is on, from this
+// element; while it is off, from ToggleHudWhileOff before the pass's gate.
 void ToggleHud() {
   const void* pad = HostPad::Get(1);
   if (pad == nullptr) return;
@@ -189,8 +189,16 @@ void DrawReticle(int mode, std::int32_t weapon, bool gun, float s) {
 
 }  // namespace
 
-void CrosshairElement() {
+bool ToggleHudWhileOff() {
+  if (HostMenu::ShowHud() != 0 || HostMenu::Active() != 0 || HostCamera::Widescreen() != 0) {
+    return false;
+  }
   ToggleHud();
+  return true;
+}
+
+void CrosshairElement(bool toggle) {
+  if (toggle) ToggleHud();
   if (Stopped()) return;
   const void* character = PlayerCharacter();
   const std::int32_t weapon = WeaponOf(character);

@@ -1,7 +1,8 @@
 #pragma once
 // The aiming reticle for the host camera's mode and the player's weapon: a gun
 // reticle beside the centre, scope and viewfinder frames, a laser dot and a
-// pulsing rocket sight; and the pad button that switches the host's HUD off.
+// pulsing rocket sight; and the pad button that switches the host's HUD off
+// and on.
 #include <cstddef>
 #include <cstdint>
 
@@ -27,4 +28,11 @@ enum CrosshairSprite : int {
   kSmg = 9,
 };
 
-void CrosshairElement();
+// A pass that finds the host's HUD off runs the button's toggle before its
+// gate, unless the menu is open or the camera is in widescreen, so that the
+// same button brings the HUD back. True when it ran: the pass then draws the
+// crosshairs without their own toggle, so the setting flips at most once.
+bool ToggleHudWhileOff();
+
+// `toggle`: run the button's toggle first (false after ToggleHudWhileOff ran).
+void CrosshairElement(bool toggle = true);

@@ -151,8 +151,9 @@ TEST_F(CrosshairTest, GunReticleAsksThePadTheCameraFlagAndTheClassicAxis) {
 }
 
 // The button flips the setting in every frame it is down while word 66 is
-// clear, but the pass only calls the element while the HUD is on.
-TEST_F(CrosshairTest, PadButtonSwitchesTheHudOffAndNotBackOn) {
+// clear: the element while the HUD is on, the pass before its gate while it is
+// off, never both in one pass.
+TEST_F(CrosshairTest, PadButtonSwitchesTheHudBothWays) {
   Aim(42, 0, false);
   std::uint8_t* pad = refhost::player::pad(1);
   write_field<std::uint16_t>(pad, kPadToggleWordOffset, 1);
@@ -166,9 +167,25 @@ TEST_F(CrosshairTest, PadButtonSwitchesTheHudOffAndNotBackOn) {
   EXPECT_EQ(Calls(), Lines{"HostPad.Get 1"});
   CrosshairElement();  // called directly, it flips back
   EXPECT_EQ(HostMenu::ShowHud(), 1);
-  HostMenu::ShowHud() = 0;
-  HudFrame();
-  EXPECT_EQ(HostMenu::ShowHud(), 0);
+  CrosshairElement(/*toggle=*/false);
+  EXPECT_EQ(HostMenu::ShowHud(), 1);
+  struct Case {
+    const char* name;
+    std::uint8_t menu, widescreen, shown_after;
+  };
+  const Case cases[] = {
+      {"back on, once in the pass", 0, 0, 1},
+      {"not while the menu is open", 1, 0, 0},
+      {"not in widescreen", 0, 1, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    HostMenu::ShowHud() = 0;
+    HostMenu::Active() = c.menu;
+    HostCamera::Widescreen() = c.widescreen;
+    HudFrame();
+    EXPECT_EQ(HostMenu::ShowHud(), c.shown_after);
+  }
 }
 
 }  // namespace
