@@ -330,9 +330,6 @@ void FrameDecoder::SetRecordField(refhost::HostImage& image) {
       break;
     }
   }
-  // The host's camera has three slots and its active index never leaves them;
-  // the plug-in reads the slot it names without a bound.
-  if (f.record == "Camera" && f.field == "Active") value = bytes_.Pick(3);
   refhost::set_record_field(image, f.name(static_cast<int>(bytes_.Pick(f.count))), value);
 }
 
