@@ -11,6 +11,7 @@
 #include <cstring>
 #include <exception>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <optional>
 #include <set>
@@ -18,6 +19,7 @@
 
 #include "draw_log.h"
 #include "frame_loop.h"
+#include "game_files.h"
 #include "game_folder.h"
 #include "host_image.h"
 #include "os_options.h"
@@ -105,17 +107,46 @@ void write_log(const std::string& path) {
   if (!out) throw std::runtime_error("cannot write the draw log to " + path);
 }
 
+// Puts the scenario's files back however the run ends.
+struct PutBackGameFiles {
+  PutBackGameFiles() = default;
+  PutBackGameFiles(const PutBackGameFiles&) = delete;
+  PutBackGameFiles& operator=(const PutBackGameFiles&) = delete;
+  ~PutBackGameFiles() { refhost::game_files().restore(); }
+};
+
+// While the scenario's files stand, the folder must hold what it held plus
+// them: the plug-in wrote nothing. Once they are put back, what it held.
+std::string check_game_folder(const std::function<std::string()>& untouched) {
+  const std::string played = untouched();
+  const std::string put_back = refhost::game_files().restore();
+  if (!played.empty()) return played;
+  return put_back.empty() ? untouched() : put_back;
+}
+
+// The plug-in, loaded for its lifetime: a run that fails half-way still
+// unloads it while the host image it patched is there.
+class LoadedPlugin {
+ public:
+  explicit LoadedPlugin(const std::string& path) {
+    std::string error;
+    plugin_ = refhost::load_plugin(path, error);
+    if (plugin_ == nullptr) throw std::runtime_error("cannot load " + path + ": " + error);
+  }
+  ~LoadedPlugin() { refhost::unload_plugin(plugin_); }
+  LoadedPlugin(const LoadedPlugin&) = delete;
+  LoadedPlugin& operator=(const LoadedPlugin&) = delete;
+
+ private:
+  void* plugin_ = nullptr;
+};
+
 // Loads the plug-in, plays the frames and unloads it; returns the bytes of
 // the image the frames' calls wrote when the build is unknown to it.
 std::size_t play_plugin(const Options& o, refhost::HostImage& image,
                         const refhost::Scenario& scenario) {
-  std::string error;
-  void* plugin = refhost::load_plugin(o.plugin, error);
-  if (plugin == nullptr) throw std::runtime_error("cannot load " + o.plugin + ": " + error);
-  const std::size_t written =
-      refhost::play(image, scenario, o.frames.value_or(scenario.frames), image.version() == 0);
-  refhost::unload_plugin(plugin);
-  return written;
+  const LoadedPlugin plugin(o.plugin);
+  return refhost::play(image, scenario, o.frames.value_or(scenario.frames), image.version() == 0);
 }
 
 int run(const Options& o) {
@@ -131,12 +162,14 @@ int run(const Options& o) {
     return usage(problem);
   }
   if (!o.game_folder.empty()) refhost::use_game_folder(o.game_folder);
+  // Before the scenario's start writes any file.
+  const auto game_folder_untouched = refhost::watch_game_folder(o.game_folder);
+  const PutBackGameFiles put_back;
   refhost::set_up(image, scenario);
   const refhost::CodeSnapshot before(image);
-  const auto game_folder_untouched = refhost::watch_game_folder(o.game_folder);
   const std::size_t written = play_plugin(o, image, scenario);
   // Before the log is written: it may go into the game folder.
-  const std::string folder = game_folder_untouched();
+  const std::string folder = check_game_folder(game_folder_untouched);
   write_log(o.log);
   std::string problem = image.version() == 0 ? refhost::check_inert(before, image, written)
                                              : refhost::check_restored(before, image);
