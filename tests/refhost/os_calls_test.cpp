@@ -120,6 +120,39 @@ TEST_F(OsCalls, EveryPatchChangesProtectionInItsOrder) {
   }
 }
 
+// The settings poll is attached while the textures load, only when the
+// settings already read ask for it: so at the second renderer start at the
+// earliest, and its site is intercepted then.
+TEST_F(OsCalls, SettingsPollIsAttachedAtTheSecondRendererStart) {
+  const std::uint32_t a = kHostSiteAddress[static_cast<int>(HostSite::FrameStep)][0];
+  const Lines install = {
+      Change(2, a, 5, 64, 32),     Change(2, a, 5, 32, 64),     Change(2, a, 1, 64, 32),
+      Change(2, a, 1, 32, 64),     Change(2, a + 1, 4, 64, 32), Change(2, a + 1, 4, 32, 64),
+      Change(2, a + 1, 4, 64, 32), Change(2, a, 1, 64, 64),     Change(2, a, 1, 64, 64),
+      Change(2, a + 1, 4, 32, 64), Change(4, a, 5, 64, 32),     Change(4, a, 5, 32, 64)};
+  struct Case {
+    const char* reload;
+    const char* at;
+    Lines expected;
+  };
+  const Case cases[] = {
+      {"-1", R"({})", {}},
+      {"-1", R"({"2": {"renderer": "restart"}})", install},
+      {"0", R"({"2": {"renderer": "restart"}})", {}},
+      {"82", R"({"2": {"renderer": "restart"}})", install},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.reload) + " " + c.at);
+    const std::string scenario =
+        std::string(R"({"frames": 3, "start": {"files": {"slate_pane_morrowfen/slatepane_VC.ini": )"
+                    R"("RELOAD_SETTINGS )") +
+        c.reload + R"(\n"}}, "at": )" + c.at + "}";
+    const SessionRun run = host.Play(scenario, {kProtectionLog});
+    ASSERT_EQ(run.status, 0) << (run.errors.empty() ? "" : run.errors[0]);
+    EXPECT_EQ(At(run, a, a + 1), c.expected);
+  }
+}
+
 TEST_F(OsCalls, RefusedChangesAreTheOnesAsked) {
   const std::string hud_site = Hex(kHostSiteAddress[static_cast<int>(HostSite::HudDraw)][0]);
   struct Case {
