@@ -1,6 +1,7 @@
 #include "draw_log.h"
 
 #include <charconv>
+#include <cstdio>
 #include <ostream>
 #include <stdexcept>
 
@@ -135,6 +136,14 @@ DrawLog& DrawLog::text(const char16_t* text) {
 DrawLog& DrawLog::text(const char* text) {
   if (!recording_) return *this;
   calls_.back().args.push_back(text ? format_text(std::string_view(text)) : "null");
+  return *this;
+}
+
+DrawLog& DrawLog::address(std::uint32_t host_address) {
+  if (!recording_) return *this;
+  char buffer[16];
+  std::snprintf(buffer, sizeof(buffer), "0x%06X", static_cast<unsigned>(host_address));
+  calls_.back().args.push_back(buffer);
   return *this;
 }
 

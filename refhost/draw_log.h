@@ -38,6 +38,8 @@ class DrawLog {
   DrawLog& f(float value);
   DrawLog& text(const char16_t* text);
   DrawLog& text(const char* text);
+  // A host address, as 0x and six hexadecimal digits (as --print-map writes it).
+  DrawLog& address(std::uint32_t host_address);
 
   // While off, calls are dropped: what the host's own bookkeeping costs can
   // then be measured apart from the plug-in's work.

@@ -59,6 +59,28 @@ void set_up_radar(HostImage& image) {
                            machine_code::address_of(&radar::host_state().map_scale_y));
 }
 
+RendererChange renderer_change(const Scenario& scenario, int frame) {
+  const auto step = scenario.at.find(frame);
+  return step == scenario.at.end() ? RendererChange::None : step->second.renderer;
+}
+
+bool stops(RendererChange change) {
+  return change == RendererChange::Stop || change == RendererChange::Restart;
+}
+
+bool starts(RendererChange change) {
+  return change == RendererChange::Start || change == RendererChange::Restart;
+}
+
+// The host's own writes at the start of a frame: the scenario's changes, then
+// the clock.
+void apply_changes(HostImage& image, const Scenario& scenario, int frame) {
+  if (auto step = scenario.at.find(frame); step != scenario.at.end()) {
+    apply_step(image, step->second);
+  }
+  advance_clock(image, scenario, frame);
+}
+
 }  // namespace
 
 void set_up(HostImage& image, const Scenario& scenario) {
@@ -73,6 +95,7 @@ void set_up(HostImage& image, const Scenario& scenario) {
   set_up_radar(image);
   if (!scenario.texture_store.empty()) apply_store_layout(scenario.texture_store);
   apply_step(image, scenario.start);
+  apply_files(scenario.start);
 }
 
 void start_renderer(HostImage& image) {
@@ -81,15 +104,19 @@ void start_renderer(HostImage& image) {
 }
 
 void begin_frame(HostImage& image, const Scenario& scenario, int frame) {
+  const RendererChange change = renderer_change(scenario, frame);
   draw_log().set_frame(frame);
-  if (auto step = scenario.at.find(frame); step != scenario.at.end()) {
-    apply_step(image, step->second);
-  }
-  advance_clock(image, scenario, frame);
+  if (stops(change)) image.run_site_routine(HostSite::RendererStop);
+  apply_changes(image, scenario, frame);
+  if (starts(change)) image.run_site_routine(HostSite::RendererStart);
 }
 
 void run_frame_calls(HostImage& image) {
   for (HostSite site : kFrameCalls) image.run_site_routine(site);
+}
+
+void end_frame(const Scenario& scenario, int frame) {
+  if (auto step = scenario.at.find(frame); step != scenario.at.end()) apply_files(step->second);
 }
 
 void stop_renderer(HostImage& image, int frames) {
@@ -102,14 +129,26 @@ std::size_t play(HostImage& image, const Scenario& scenario, int frames, bool co
   counter.before();
   start_renderer(image);
   counter.after();
+  bool running = true;
   for (int frame = 1; frame <= frames; ++frame) {
-    begin_frame(image, scenario, frame);
+    const RendererChange change = renderer_change(scenario, frame);
+    draw_log().set_frame(frame);
     counter.before();
-    run_frame_calls(image);
+    if (stops(change)) image.run_site_routine(HostSite::RendererStop);
     counter.after();
+    apply_changes(image, scenario, frame);
+    counter.before();
+    if (starts(change)) image.run_site_routine(HostSite::RendererStart);
+    running = starts(change) || (running && !stops(change));
+    // Without a renderer the host draws nothing.
+    if (running) run_frame_calls(image);
+    counter.after();
+    end_frame(scenario, frame);
   }
   counter.before();
-  stop_renderer(image, frames);
+  // The unload that follows carries frame N + 1 whether or not the renderer runs.
+  draw_log().set_frame(frames + 1);
+  if (running) stop_renderer(image, frames);
   counter.after();
   return counter.changed;
 }

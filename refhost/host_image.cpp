@@ -66,6 +66,12 @@ std::uint8_t* HostImage::at(std::uint32_t host_address) const {
   return block_ + (host_address - kFirst);
 }
 
+std::uint32_t HostImage::host_address_of(const void* pointer) const {
+  const auto* byte = static_cast<const std::uint8_t*>(pointer);
+  if (byte < block_ || byte >= block_ + (kEnd - kFirst)) return 0;
+  return kFirst + static_cast<std::uint32_t>(byte - block_);
+}
+
 std::uint32_t HostImage::symbol_address(HostId id) const {
   return column_address(host_symbol(id), version_);
 }

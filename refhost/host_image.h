@@ -42,6 +42,9 @@ class HostImage {
   std::uint8_t* symbol(HostId id) const;
   std::uint8_t* symbol(std::string_view name) const;
   std::uint32_t symbol_address(HostId id) const;  // as written for base 0x400000; 0 if none
+  // The host address (as written for base 0x400000) of a byte of this image; 0
+  // for a pointer outside it.
+  std::uint32_t host_address_of(const void* pointer) const;
 
   // Runs the host routine that holds a call site, as the host's frame does,
   // and returns what it returns. The site's own target counts its calls and

@@ -3,6 +3,7 @@
 //   refhost --build {100|110|120|none} --plugin PATH [--scenario FILE]
 //           [--frames N] [--log FILE] [--game-folder DIR]
 //   refhost --build {100|110|120|none} --print-map
+// and natively the operating-system options of os_options.h.
 // After the plug-in is unloaded it checks that every intercepted call site
 // holds its original bytes again; with build none, that the plug-in changed no
 // byte of the image and made no host call. A failed check exits with 3.
@@ -10,14 +11,18 @@
 #include <cstring>
 #include <exception>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "draw_log.h"
 #include "frame_loop.h"
+#include "game_files.h"
 #include "game_folder.h"
 #include "host_image.h"
+#include "os_options.h"
 #include "plugin_loader.h"
 #include "restoration_check.h"
 #include "scenario.h"
@@ -32,24 +37,37 @@ struct Options {
   std::string game_folder;
   std::optional<int> frames;
   bool print_map = false;
+  refhost::OsOptions os;
 };
 
-int usage() {
+int usage(const std::string& problem) {
+  if (!problem.empty()) std::fprintf(stderr, "refhost: %s\n", problem.c_str());
   std::fprintf(stderr,
                "usage: refhost --build {100|110|120|none} --plugin PATH [--scenario FILE]\n"
                "               [--frames N] [--log FILE] [--game-folder DIR]\n"
+               "               [--log-protection] [--log-key-queries] [--log-message-boxes]\n"
+               "               [--refuse-protection-call N] [--refuse-every-protection K]\n"
+               "               [--refuse-protection-at ADDRESS] [--module-handle-fails-from N]\n"
                "       refhost --build {100|110|120|none} --print-map\n");
   return 2;
 }
 
-bool parse(int argc, char** argv, Options& o) {
+const std::set<std::string, std::less<>> kValued = {"--build",  "--plugin", "--scenario",
+                                                    "--frames", "--log",    "--game-folder"};
+
+// Empty when the options are complete; otherwise what is wrong with them.
+std::string parse(int argc, char** argv, Options& o) {
   for (int k = 1; k < argc; ++k) {
+    const std::string os = refhost::read_os_option(argc, argv, k, o.os);
+    if (os.empty()) continue;
+    if (os != "unknown") return os;
     const std::string arg = argv[k];
-    const bool has_value = k + 1 < argc;
     if (arg == "--print-map") {
       o.print_map = true;
-    } else if (!has_value) {
-      return false;
+    } else if (!kValued.contains(arg)) {
+      return "unknown option " + arg;
+    } else if (k + 1 == argc) {
+      return arg + " needs a value";
     } else if (arg == "--build") {
       o.build = argv[++k];
     } else if (arg == "--plugin") {
@@ -62,11 +80,10 @@ bool parse(int argc, char** argv, Options& o) {
       o.log = argv[++k];
     } else if (arg == "--game-folder") {
       o.game_folder = argv[++k];
-    } else {
-      return false;
     }
   }
-  return !o.build.empty() && (o.print_map || !o.plugin.empty());
+  if (o.build.empty()) return "--build is missing";
+  return o.print_map || !o.plugin.empty() ? "" : "--plugin is missing";
 }
 
 void print_map(const refhost::HostImage& image) {
@@ -90,6 +107,48 @@ void write_log(const std::string& path) {
   if (!out) throw std::runtime_error("cannot write the draw log to " + path);
 }
 
+// Puts the scenario's files back however the run ends.
+struct PutBackGameFiles {
+  PutBackGameFiles() = default;
+  PutBackGameFiles(const PutBackGameFiles&) = delete;
+  PutBackGameFiles& operator=(const PutBackGameFiles&) = delete;
+  ~PutBackGameFiles() { refhost::game_files().restore(); }
+};
+
+// While the scenario's files stand, the folder must hold what it held plus
+// them: the plug-in wrote nothing. Once they are put back, what it held.
+std::string check_game_folder(const std::function<std::string()>& untouched) {
+  const std::string played = untouched();
+  const std::string put_back = refhost::game_files().restore();
+  if (!played.empty()) return played;
+  return put_back.empty() ? untouched() : put_back;
+}
+
+// The plug-in, loaded for its lifetime: a run that fails half-way still
+// unloads it while the host image it patched is there.
+class LoadedPlugin {
+ public:
+  explicit LoadedPlugin(const std::string& path) {
+    std::string error;
+    plugin_ = refhost::load_plugin(path, error);
+    if (plugin_ == nullptr) throw std::runtime_error("cannot load " + path + ": " + error);
+  }
+  ~LoadedPlugin() { refhost::unload_plugin(plugin_); }
+  LoadedPlugin(const LoadedPlugin&) = delete;
+  LoadedPlugin& operator=(const LoadedPlugin&) = delete;
+
+ private:
+  void* plugin_ = nullptr;
+};
+
+// Loads the plug-in, plays the frames and unloads it; returns the bytes of
+// the image the frames' calls wrote when the build is unknown to it.
+std::size_t play_plugin(const Options& o, refhost::HostImage& image,
+                        const refhost::Scenario& scenario) {
+  const LoadedPlugin plugin(o.plugin);
+  return refhost::play(image, scenario, o.frames.value_or(scenario.frames), image.version() == 0);
+}
+
 int run(const Options& o) {
   const refhost::Scenario scenario =
       o.scenario.empty() ? refhost::Scenario{} : refhost::Scenario::load(o.scenario);
@@ -99,23 +158,22 @@ int run(const Options& o) {
     print_map(image);
     return 0;
   }
+  if (const std::string problem = refhost::apply_os_options(o.os, image); !problem.empty()) {
+    return usage(problem);
+  }
   if (!o.game_folder.empty()) refhost::use_game_folder(o.game_folder);
+  // Before the scenario's start writes any file.
+  const auto game_folder_untouched = refhost::watch_game_folder(o.game_folder);
+  const PutBackGameFiles put_back;
   refhost::set_up(image, scenario);
   const refhost::CodeSnapshot before(image);
-  const auto game_folder_untouched = refhost::watch_game_folder(o.game_folder);
-  std::string error;
-  void* plugin = refhost::load_plugin(o.plugin, error);
-  if (plugin == nullptr) throw std::runtime_error("cannot load " + o.plugin + ": " + error);
-  const bool inert = image.version() == 0;
-  const std::size_t written =
-      refhost::play(image, scenario, o.frames.value_or(scenario.frames), inert);
-  refhost::unload_plugin(plugin);
+  const std::size_t written = play_plugin(o, image, scenario);
   // Before the log is written: it may go into the game folder.
-  const std::string untouched = game_folder_untouched();
+  const std::string folder = check_game_folder(game_folder_untouched);
   write_log(o.log);
-  std::string problem =
-      inert ? refhost::check_inert(before, image, written) : refhost::check_restored(before, image);
-  if (problem.empty()) problem = untouched;
+  std::string problem = image.version() == 0 ? refhost::check_inert(before, image, written)
+                                             : refhost::check_restored(before, image);
+  if (problem.empty()) problem = folder;
   if (!problem.empty()) {
     std::fprintf(stderr, "refhost: %s\n", problem.c_str());
     return 3;
@@ -128,7 +186,9 @@ int run(const Options& o) {
 int main(int argc, char** argv) {
   Options options;
   try {
-    if (!parse(argc, argv, options)) return usage();
+    if (const std::string problem = parse(argc, argv, options); !problem.empty()) {
+      return usage(problem);
+    }
     return run(options);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "refhost: %s\n", e.what());

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "host_image.h"
+#include "os_call_log.h"
 
 namespace refhost::os_shim {
 
@@ -31,6 +32,8 @@ struct State {
   std::vector<ProtectCall>* recorded = nullptr;
   std::string module_path;
   bool module_handle_fails = false;
+  int module_handle_calls = 0;  // since fail_module_handle_from
+  int module_handle_fails_from = 0;
   bool keys[256] = {};
   std::vector<MessageBoxCall> boxes;
 };
@@ -97,6 +100,26 @@ bool refuse_call(const void* address) {
   return s.fail_only > 0 && n == s.fail_only;
 }
 
+// The change itself: 1 when done, with the first page's old protection.
+int change_protection(void* address, std::uint32_t size, std::uint32_t protection,
+                      bool reports_previous, std::uint32_t& old) {
+  if (refuse_call(address)) {
+    ++state().refused;
+    return 0;
+  }
+  const int wanted = posix_protection(protection);
+  old = protection_at(address);
+  if (wanted < 0 || old == 0 || size == 0 || !reports_previous) return 0;
+  const auto first = reinterpret_cast<std::uintptr_t>(address) & ~(kPage - 1);
+  const auto end = reinterpret_cast<std::uintptr_t>(address) + size;
+  for (std::uintptr_t page = first; page < end; page += kPage) {
+    if (protection_at(reinterpret_cast<void*>(page)) == 0) return 0;
+  }
+  if (mprotect(reinterpret_cast<void*>(first), end - first, wanted) != 0) return 0;
+  track_protection(address, size, protection);
+  return 1;
+}
+
 }  // namespace
 
 void track_protection(const void* start, std::uint32_t size, std::uint32_t protection) {
@@ -139,7 +162,15 @@ void observe_protections(void (*observer)(void*), void* context) {
 }
 void record_protections(std::vector<ProtectCall>* calls) { state().recorded = calls; }
 void set_module_file_name(const std::string& path) { state().module_path = path; }
+std::string module_file_name() {
+  if (state().module_path.empty()) state().module_path = executable_path();
+  return state().module_path;
+}
 void set_module_handle_fails(bool fails) { state().module_handle_fails = fails; }
+void fail_module_handle_from(int n) {
+  state().module_handle_fails_from = n;
+  state().module_handle_calls = 0;
+}
 void set_key_down(int virtual_key, bool down) { state().keys[virtual_key & 0xFF] = down; }
 void release_all_keys() { std::memset(state().keys, 0, sizeof(state().keys)); }
 const std::vector<MessageBoxCall>& message_boxes() { return state().boxes; }
@@ -157,26 +188,17 @@ int VirtualProtect(void* address, std::uint32_t size, std::uint32_t protection,
   if (state().observer != nullptr) state().observer(state().observer_context);
   ++state().protect_calls;
   if (state().recorded != nullptr) state().recorded->push_back({address, size, protection});
-  if (refuse_call(address)) {
-    ++state().refused;
-    return 0;
-  }
-  const int wanted = posix_protection(protection);
-  const std::uint32_t old = protection_at(address);
-  if (wanted < 0 || old == 0 || size == 0 || previous == nullptr) return 0;
-  const auto first = reinterpret_cast<std::uintptr_t>(address) & ~(kPage - 1);
-  const auto end = reinterpret_cast<std::uintptr_t>(address) + size;
-  for (std::uintptr_t page = first; page < end; page += kPage) {
-    if (protection_at(reinterpret_cast<void*>(page)) == 0) return 0;
-  }
-  if (mprotect(reinterpret_cast<void*>(first), end - first, wanted) != 0) return 0;
-  track_protection(address, size, protection);
-  *previous = old;
-  return 1;
+  std::uint32_t old = 0;
+  const int answer = change_protection(address, size, protection, previous != nullptr, old);
+  if (answer != 0) *previous = old;
+  refhost::os_call_log::protection(address, size, protection, answer != 0 ? old : 0, answer);
+  return answer;
 }
 
 void* GetModuleHandleA(const char* name) {
   if (name != nullptr || state().module_handle_fails) return nullptr;
+  const int from = state().module_handle_fails_from;
+  if (from > 0 && ++state().module_handle_calls >= from) return nullptr;
   refhost::HostImage* image = refhost::current_image();
   if (image == nullptr) image = default_image();
   return reinterpret_cast<void*>(static_cast<std::uintptr_t>(image->base()));
@@ -186,8 +208,7 @@ void* GetModuleHandleA(const char* name) {
 // terminated, and the result is `size`.
 std::uint32_t GetModuleFileNameA(void*, char* buffer, std::uint32_t size) {
   if (size == 0) return 0;
-  if (state().module_path.empty()) state().module_path = executable_path();
-  const std::string& path = state().module_path;
+  const std::string path = module_file_name();
   if (path.size() >= size) {
     std::memcpy(buffer, path.data(), size - 1);
     buffer[size - 1] = '\0';
@@ -198,14 +219,18 @@ std::uint32_t GetModuleFileNameA(void*, char* buffer, std::uint32_t size) {
 }
 
 std::int16_t GetKeyState(int virtual_key) {
-  return state().keys[virtual_key & 0xFF] ? static_cast<std::int16_t>(0x8000 - 0x10000) : 0;
+  const std::int16_t answer =
+      state().keys[virtual_key & 0xFF] ? static_cast<std::int16_t>(0x8000 - 0x10000) : 0;
+  refhost::os_call_log::key_query(virtual_key, answer);
+  return answer;
 }
 
 void* GetActiveWindow() { return reinterpret_cast<void*>(kActiveWindow); }
 
 int MessageBoxA(void* owner, const char* text, const char* caption, std::uint32_t style) {
-  state().boxes.push_back(
-      {reinterpret_cast<std::uintptr_t>(owner), text ? text : "", caption ? caption : "", style});
+  const auto window = reinterpret_cast<std::uintptr_t>(owner);
+  state().boxes.push_back({window, text ? text : "", caption ? caption : "", style});
+  refhost::os_call_log::message_box(window, text, caption, style);
   return 1;
 }
 

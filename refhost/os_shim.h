@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "os_call_log.h"
+
 namespace refhost::os_shim {
 
 constexpr std::uint32_t kPageReadWrite = 0x04;
@@ -46,8 +48,13 @@ void record_protections(std::vector<ProtectCall>* calls);
 
 // The host executable's full path (GetModuleFileNameA of the host module).
 void set_module_file_name(const std::string& path);
+std::string module_file_name();
 // GetModuleHandleA(nullptr) answers null while set.
 void set_module_handle_fails(bool fails);
+// From now on, GetModuleHandleA(nullptr) answers null from its n-th call on
+// (0 stops this): with 2, the plug-in binds to the host and then fails to
+// find the host's folder.
+void fail_module_handle_from(int n);
 
 void set_key_down(int virtual_key, bool down);
 void release_all_keys();
@@ -60,6 +67,6 @@ struct MessageBoxCall {
 };
 const std::vector<MessageBoxCall>& message_boxes();
 // The window GetActiveWindow reports.
-constexpr std::uintptr_t kActiveWindow = 0x00010010;
+constexpr std::uintptr_t kActiveWindow = os_call_log::kActiveWindow;
 
 }  // namespace refhost::os_shim

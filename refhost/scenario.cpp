@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <type_traits>
 
+#include "game_folder.h"
 #include "host_records.h"
 #include "keyboard.h"
 #include "services/text_table.h"
@@ -95,6 +96,37 @@ const Settable kSettable[] = {
 #undef HOST_ROUTINE
 };
 
+RendererChange parse_renderer(const json& value, const std::string& where) {
+  if (value == "stop") return RendererChange::Stop;
+  if (value == "start") return RendererChange::Start;
+  if (value == "restart") return RendererChange::Restart;
+  throw std::runtime_error(where + ".renderer: expected \"stop\", \"start\" or \"restart\"");
+}
+
+// A file's new contents: a text (its UTF-8 bytes), {"base64": "..."}, or null
+// to remove the file.
+std::optional<std::string> parse_contents(const json& value, const std::string& where) {
+  if (value.is_null()) return std::nullopt;
+  if (value.is_string()) return value.get<std::string>();
+  if (value.is_object() && value.size() == 1 && value.contains("base64") &&
+      value.at("base64").is_string()) {
+    if (auto bytes = bytes_from_base64(value.at("base64").get<std::string>())) return bytes;
+    throw std::runtime_error(where + ": not base64 text");
+  }
+  throw std::runtime_error(where + ": expected a text, {\"base64\": ...} or null");
+}
+
+std::vector<FileEdit> parse_files(const json& node, const std::string& where) {
+  if (!node.is_object()) throw std::runtime_error(where + ": expected an object");
+  std::vector<FileEdit> files;
+  for (const auto& [path, value] : node.items()) {
+    const std::string problem = game_file_problem(path);
+    if (!problem.empty()) throw std::runtime_error(where + ".\"" + path + "\": " + problem);
+    files.push_back({path, parse_contents(value, where + ".\"" + path + "\"")});
+  }
+  return files;
+}
+
 ScenarioStep parse_step(const json& node, const std::string& where) {
   ScenarioStep step;
   if (!node.is_object()) throw std::runtime_error(where + ": expected an object");
@@ -114,6 +146,10 @@ ScenarioStep parse_step(const json& node, const std::string& where) {
       for (const auto& [code, held] : value.items()) {
         step.keys[std::stoi(code)] = held.get<bool>();
       }
+    } else if (key == "renderer") {
+      step.renderer = parse_renderer(value, where);
+    } else if (key == "files") {
+      step.files = parse_files(value, where + ".files");
     } else {
       throw std::runtime_error(where + ": unknown entry \"" + key + "\"");
     }
@@ -151,6 +187,28 @@ StoreLayout parse_store(const json& node) {
 const std::set<std::string, std::less<>> kTopLevel = {"screen", "clock",         "frames",
                                                       "start",  "texture_store", "at"};
 
+// The renderer runs from frame 0; each step may only stop a running one or
+// start a stopped one.
+void check_renderer_steps(const Scenario& sc) {
+  if (sc.start.renderer != RendererChange::None) {
+    throw std::runtime_error("start.renderer: the renderer starts at frame 0; change it in \"at\"");
+  }
+  bool running = true;
+  for (const auto& [frame, step] : sc.at) {
+    const RendererChange change = step.renderer;
+    if (change == RendererChange::None) continue;
+    const std::string where = "at." + std::to_string(frame) + ".renderer: ";
+    if (frame < 1) throw std::runtime_error(where + "frames start at 1");
+    if (change == RendererChange::Start && running) {
+      throw std::runtime_error(where + "the renderer is running already");
+    }
+    if (change != RendererChange::Start && !running) {
+      throw std::runtime_error(where + "the renderer is stopped already");
+    }
+    running = change != RendererChange::Stop;
+  }
+}
+
 int get_int(const json& node, const char* key, int fallback) {
   return node.contains(key) ? node.at(key).get<int>() : fallback;
 }
@@ -172,6 +230,12 @@ void apply_step(HostImage& image, const ScenarioStep& step) {
   for (const auto& [name, value] : step.set.items()) set_host_variable(image, name, value);
   for (const auto& [key, text] : step.texts) text_table::set_entry(key, utf16_from_utf8(text));
   for (const auto& [code, held] : step.keys) set_key(code, held);
+}
+
+void apply_files(const ScenarioStep& step) {
+  if (step.files.empty()) return;
+  const std::string folder = game_folder();
+  for (const FileEdit& edit : step.files) game_files().apply(folder, edit);
 }
 
 void apply_store_layout(const StoreLayout& layout) {
@@ -216,6 +280,7 @@ Scenario Scenario::parse(const std::string& json_text) {
         sc.at[std::stoi(frame)] = parse_step(node, "at." + frame);
       }
     }
+    check_renderer_steps(sc);
     return sc;
   } catch (const json::exception& e) {
     throw std::runtime_error(std::string("scenario: ") + e.what());

@@ -7,14 +7,21 @@
 #include <utility>
 #include <vector>
 
+#include "game_files.h"
 #include "host_image.h"
 
 namespace refhost {
+
+// The host stops its renderer (a resolution change, leaving the game) and
+// starts it again through the same calls as at the end and start of a run.
+enum class RendererChange { None, Stop, Start, Restart };
 
 struct ScenarioStep {
   nlohmann::json set = nlohmann::json::object();  // host variables by name
   std::map<std::string, std::string> texts;       // HostText.Lookup key -> text (UTF-8)
   std::map<int, bool> keys;                       // virtual-key code -> held
+  RendererChange renderer = RendererChange::None;
+  std::vector<FileEdit> files;  // game-folder files written or removed, by path
 };
 
 // Changes to the host's texture-dictionary store at start (see textures.h):
@@ -46,7 +53,13 @@ struct Scenario {
 // Throws std::runtime_error for an unknown name or a value that does not fit.
 void set_host_variable(HostImage& image, const std::string& name, const nlohmann::json& value);
 
+// The step's host variables, texts and keys; its files are apart, since a
+// frame's file edits follow the frame's calls.
 void apply_step(HostImage& image, const ScenarioStep& step);
+
+// The step's file edits, in the folder of the game executable (game_files()
+// keeps what they replace). Throws std::runtime_error when one cannot be made.
+void apply_files(const ScenarioStep& step);
 
 // The store as the host starts it, then the layout's changes. Throws
 // std::runtime_error for a slot name the store does not hold.

@@ -1,5 +1,6 @@
 #include "services/reset_services.h"
 
+#include "game_files.h"
 #include "os_shim.h"
 #include "services/game_state.h"
 #include "services/player.h"
@@ -22,6 +23,8 @@ void reset_services() {
   text_style() = TextStyle{};
   text_table::reset();
   os_shim::release_all_keys();
+  // The game folder as it was: a scenario's files are not left for the next.
+  game_files().restore();
 }
 
 }  // namespace refhost
