@@ -17,26 +17,15 @@
 #include "services/textures.h"
 #include "settings/hud_settings.h"
 #include "support/game_folder.h"
+#include "support/shipped_dictionaries.h"
 #include "txd_file.h"
 
 namespace {
 
 namespace textures = refhost::textures;
 
-struct ShippedFile {
-  const char* file;
-  std::vector<std::string> names;
-};
-
-const ShippedFile kFiles[] = {
-    {"hud_vc.txd", {"clrect", "blrect", "bar", "star", "timerbar"}},
-    {"crosshairs_vc.txd",
-     {"siterocket", "sitesniper", "sitelaser", "siteM16", "viewfinder_128", "laserdot",
-      "snipertarget", "assault", "shotgun", "smg"}},
-    {"ring_vc.txd", {"sring", "shl", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}},
-    {"radio_vc.txd", {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}},
-    {"phone.txd", {"phone", "phone_class"}},
-};
+using ShippedFile = ShippedDictionary;
+const auto& kFiles = kShippedDictionaries;
 
 std::string Rel(const std::string& file) { return "slate_pane_morrowfen/" + file; }
 

@@ -8,26 +8,15 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "support/shipped_dictionaries.h"
 #include "txd_file.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Dictionary {
-  const char* file;
-  std::vector<std::string> names;
-};
-
-const Dictionary kDictionaries[] = {
-    {"hud_vc.txd", {"clrect", "blrect", "bar", "star", "timerbar"}},
-    {"crosshairs_vc.txd",
-     {"siterocket", "sitesniper", "sitelaser", "siteM16", "viewfinder_128", "laserdot",
-      "snipertarget", "assault", "shotgun", "smg"}},
-    {"ring_vc.txd", {"sring", "shl", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}},
-    {"radio_vc.txd", {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}},
-    {"phone.txd", {"phone", "phone_class"}},
-};
+using Dictionary = ShippedDictionary;
+const auto& kDictionaries = kShippedDictionaries;
 
 void write(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
