@@ -64,6 +64,7 @@ test: native win32 preview native-asan
 	tools/check-dll build/win32/src/slatepane.asi
 	tools/check-dll build/win32/tools/slatepane-check/slatepane-check.exe
 	tools/check-reproducible
+	tools/check-includes
 	@if $(EMULATED); then echo "make test: Wine runs skipped: this kernel runs no 32-bit programs; the Windows build is tested only where it does"; fi
 	ctest --test-dir build/preview -j $(JOBS) --output-on-failure
 	ctest --preset native -j $(JOBS)

@@ -3,13 +3,13 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "elements/number_text.h"
-#include "frame/display_timers.h"
+#include "elements/display_timers.h"
+#include "frame/number_text.h"
 #include "frame/scaling.h"
 #include "runtime/host_colour.h"
 #include "runtime/host_interface.h"
-#include "runtime/player.h"
 #include "runtime/host_record.h"
+#include "runtime/player.h"
 #include "settings/hud_settings.h"
 
 namespace {

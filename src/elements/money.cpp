@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "elements/number_text.h"
-#include "frame/display_timers.h"
+#include "elements/display_timers.h"
+#include "frame/number_text.h"
 #include "frame/scaling.h"
 #include "runtime/host_colour.h"
 #include "runtime/host_interface.h"

@@ -8,6 +8,7 @@
 #include "runtime/hud_event.h"
 #include "runtime/sprite_holders.h"
 #include "settings/hud_settings.h"
+#include "settings/settings_poll.h"
 
 HudTextures hud_textures;
 

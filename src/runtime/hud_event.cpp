@@ -2,9 +2,6 @@
 
 #include "runtime/host_address.h"
 #include "runtime/injector/hooking.h"
-#include "runtime/keys.h"
-#include "settings/hud_settings.h"
-#include "settings/load_hud_settings.h"
 
 namespace {
 
@@ -104,10 +101,4 @@ HudEvent& RendererStopEvent() {
 HudEvent& FrameStepEvent() {
   static HudEvent event({HostSite::FrameStep});
   return event;
-}
-
-void SettingsPoll() {
-  const std::int32_t key = hud_settings.RELOAD_SETTINGS;
-  if (key == 0) return;
-  if (key == -1 || KeyHeld(key)) LoadHudSettings(hud_settings);
 }

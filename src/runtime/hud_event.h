@@ -62,7 +62,3 @@ HudEvent& RadarUpdateEvent();
 HudEvent& RadarPatchEvent();
 HudEvent& RendererStopEvent();
 HudEvent& FrameStepEvent();
-
-// Re-reads the layout settings when RELOAD_SETTINGS is -1, or while the key
-// it names is held.
-void SettingsPoll();

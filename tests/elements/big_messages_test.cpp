@@ -1,7 +1,7 @@
 #include "elements/big_messages.h"
 
 #include "elements/status_test.h"
-#include "frame/hud_frame.h"
+#include "plugin/hud_frame.h"
 #include "settings/hud_settings.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "frame/hud_frame.h"
+#include "plugin/hud_frame.h"
 #include "runtime/host_interface.h"
 #include "runtime/host_text.h"
 #include "settings/hud_settings.h"

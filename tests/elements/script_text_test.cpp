@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/hud_frame.h"
+#include "plugin/hud_frame.h"
 #include "runtime/host_interface.h"
 #include "runtime/host_record.h"
 #include "scenario.h"

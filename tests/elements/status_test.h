@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "elements/big_messages.h"
-#include "frame/display_timers.h"
+#include "elements/display_timers.h"
 #include "runtime/host_interface.h"
 #include "scenario.h"
 #include "support/element_test.h"

@@ -14,10 +14,11 @@
 #include <vector>
 
 #include "elements/mission_title.h"
-#include "frame/hud_frame.h"
 #include "frame/hud_textures.h"
 #include "frame_loop.h"
 #include "keyboard.h"
+#include "phone/phone_overlay.h"
+#include "plugin/hud_frame.h"
 #include "runtime/host_interface.h"
 #include "runtime/host_record.h"
 #include "scenario.h"
@@ -26,7 +27,6 @@
 #include "support/element_test.h"
 #include "support/game_folder.h"
 #include "txd_file.h"
-#include "wheels/phone_overlay.h"
 #include "wheels/weapon_wheel.h"
 #include "wheels/wheel_geometry.h"
 

@@ -1,7 +1,7 @@
 #include "support/element_test.h"
 
 #include "elements/big_messages.h"
-#include "frame/display_timers.h"
+#include "elements/display_timers.h"
 #include "frame/hud_textures.h"
 #include "frame_loop.h"
 #include "runtime/sprite_holders.h"

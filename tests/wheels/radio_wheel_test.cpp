@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/hud_frame.h"
+#include "plugin/hud_frame.h"
 #include "runtime/host_interface.h"
 #include "services/player.h"
 #include "services/radio.h"

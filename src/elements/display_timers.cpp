@@ -1,4 +1,4 @@
-#include "frame/display_timers.h"
+#include "elements/display_timers.h"
 
 #include "elements/ammo.h"
 #include "elements/money.h"

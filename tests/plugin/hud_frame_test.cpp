@@ -1,4 +1,4 @@
-#include "frame/hud_frame.h"
+#include "plugin/hud_frame.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
-#include "frame/hud_frame.h"
+#include "plugin/hud_frame.h"
 
 #include "elements/big_messages.h"
+#include "elements/display_timers.h"
 #include "elements/help_box.h"
 #include "elements/mission_timers.h"
 #include "elements/mission_title.h"
@@ -9,7 +10,6 @@
 #include "elements/vehicle_name.h"
 #include "elements/wanted_stars.h"
 #include "elements/zone_name.h"
-#include "frame/display_timers.h"
 #include "frame/scaling.h"
 #include "radar/radar.h"
 #include "runtime/host_interface.h"

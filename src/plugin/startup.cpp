@@ -1,3 +1,7 @@
+// plugin/ is the top room: it composes the plug-in from the rooms below it
+// (this start-up wiring, and the HUD pass in hud_frame.cpp), and nothing
+// below includes it.
+//
 // Start-up inside the host, in the order the loader runs it: host binding
 // (prioritised, in host_address_table.cpp), then the objects below in
 // declaration order. At exit they are finalised in reverse: the name tables,
@@ -10,15 +14,15 @@
 // intercept nothing.
 #include <cstddef>
 
-#include "frame/hud_frame.h"
 #include "frame/hud_textures.h"
+#include "phone/phone_overlay.h"
+#include "plugin/hud_frame.h"
 #include "radar/radar_handlers.h"
 #include "runtime/host_address.h"
 #include "runtime/host_interface.h"
 #include "runtime/hud_event.h"
 #include "runtime/sprite_holders.h"
 #include "wheels/name_tables.h"
-#include "wheels/phone_overlay.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "frame/display_timers.h"
+#include "elements/display_timers.h"
 
 #include "elements/status_test.h"
 #include "os_shim.h"

@@ -1,4 +1,4 @@
-#include "elements/number_text.h"
+#include "frame/number_text.h"
 
 #include <cstdarg>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "wheels/phone_overlay.h"
+#include "phone/phone_overlay.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #pragma once
+// In plugin/, the top room: the pass calls the elements in their order.
 
 // The once-per-frame HUD pass, run right after the host's own HUD draw.
 void HudFrame() noexcept;

@@ -1,6 +1,6 @@
-#include "elements/clock.h"
+#include "phone/clock.h"
 
-#include "elements/number_text.h"
+#include "frame/number_text.h"
 #include "frame/scaling.h"
 #include "runtime/host_interface.h"
 #include "settings/hud_settings.h"

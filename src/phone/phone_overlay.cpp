@@ -1,10 +1,10 @@
-#include "wheels/phone_overlay.h"
+#include "phone/phone_overlay.h"
 
 #include <cstdint>
 
-#include "elements/clock.h"
 #include "frame/hud_textures.h"
 #include "frame/scaling.h"
+#include "phone/clock.h"
 #include "runtime/host_clock.h"
 #include "runtime/host_interface.h"
 #include "runtime/keys.h"
