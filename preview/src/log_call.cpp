@@ -3,22 +3,11 @@
 #include <algorithm>
 #include <charconv>
 
+#include "utf8_writer.h"
+
 namespace preview {
 
 namespace {
-
-void append_utf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
 
 // "\uXXXX" names a control character or a lone surrogate; the picture shows
 // a surrogate as the replacement character.
@@ -48,7 +37,7 @@ std::string read_text(std::string_view line, std::size_t& at) {
     if (e == 'n') {
       out += '\n';
     } else if (e == 'u') {
-      append_utf8(out, read_hex4(line, at + 1));
+      refhost::append_utf8(out, read_hex4(line, at + 1));
       at += 4;
     } else if (e == '"' || e == '\\') {
       out += e;

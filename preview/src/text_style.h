@@ -1,27 +1,15 @@
 #pragma once
-// The host text printer's style: set call by call, kept across prints and
-// frames, applied to every print. Starts as the reference host's printer does.
+// The text printer's style, as the reference host keeps it (one record for
+// both, host_text_style.h), with what the preview does to it.
 #include <optional>
 
 #include "colour.h"
+#include "host_text_style.h"
 #include "log_call.h"
 
 namespace preview {
 
-struct TextStyle {
-  float scale_x = 1.0f;
-  float scale_y = 1.0f;
-  Rgba colour{255, 255, 255, 255};
-  Rgba shadow_colour{0, 0, 0, 255};
-  Rgba box_colour{0, 0, 0, 0};
-  int shadow_size = 0;
-  int font = 0;
-  float wrap_x = 640.0f;
-  float line_width = 640.0f;
-  float fade_alpha = 255.0f;
-  bool centred = false;
-  bool right_aligned = false;
-};
+using TextStyle = refhost::BasicTextStyle<Rgba>;
 
 // A colour argument at `index` (four numbers), or nothing for the -1 the log
 // writes in place of a missing colour.
