@@ -89,8 +89,8 @@ const std::vector<refhost::RecordFieldName>& RecordFields() {
 // A fixed set, so that the host's published names stay few over a long run.
 constexpr const char* kTexts[] = {
     "",
-    "Downtown",
-    "Ocean Beach",
+    "Kelderhaven",
+    "Gullwing Strand",
     "~r~red ~n~second line",
     "%s%n%d",
     "\xC3\x9C\x62\x65r \xE2\x82\xAC 10",

@@ -10,7 +10,7 @@
 namespace {
 
 constexpr char16_t kDocks[] = u"Docks";
-constexpr char16_t kCar[] = u"Stinger";
+constexpr char16_t kCar[] = u"Quillback";
 
 class Names : public ElementTest {
  protected:
@@ -45,7 +45,7 @@ TEST_F(Names, NewZoneSendsTheVehicleOutAndASubtitleFreezesBoth) {
   DrawZoneName(15);
   EXPECT_EQ(HostVehicleName::State(), 3);
   const auto prints = Calls("HostText.PrintVariant");
-  EXPECT_EQ(prints.at(0).text(), "HostText.PrintVariant 1848 899.1964 \"Stinger\"");  // - sy(75)
+  EXPECT_EQ(prints.at(0).text(), "HostText.PrintVariant 1848 899.1964 \"Quillback\"");  // - sy(75)
   EXPECT_EQ(prints.at(1).text(), "HostText.PrintVariant 1848 947.4107 \"Docks\"");    // - sy(55)
   HostVehicleName::State() = 1;
   HostSubtitle::Text()[0] = u'x';

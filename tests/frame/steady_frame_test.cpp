@@ -136,7 +136,7 @@ TEST_F(SteadyFrame, TheCountedFramesDrawEveryGroup) {
     blips += call.name == "HostRadar.DrawTrace" || call.name == "HostRadar.DrawSprite";
   }
   for (const char* shown :
-       {"Downtown", "The Party", "Colt45", "Find the boat at the docks", "01:30", "DAMAGE", "$2450",
+       {"Kelderhaven", "The Long Supper", "Colt45", "Find the boat at the docks", "01:30", "DAMAGE", "$2450",
         "Where is the boat?", "MISSION PASSED!", "Get to the boat", "Checkpoint 3/10", "07:05"}) {
     EXPECT_NE(texts.find(shown), std::string::npos) << shown;
   }

@@ -30,7 +30,7 @@ TEST_F(TextTable, NamesArePublishedAtOneAddressPerText) {
   };
   set("HostZone.Name", "Docks");
   const char16_t* docks = HostZone::Name();
-  set("HostVehicleName.Name", "Stinger");
+  set("HostVehicleName.Name", "Quillback");
   set("HostZone.Name", "Docks");
   EXPECT_EQ(HostZone::Name(), docks);  // the same text, the same pointer
   set("HostZone.Name", "Mall");
