@@ -171,7 +171,7 @@ TEST(CheckEffectiveTest, FileOrderThenDefaultsWithWhereEachComesFrom) {
   EXPECT_EQ(tail[78],
             "; slate_pane_morrowfen/color_configs/ModernColors.ini, selected by RADAR_TYPE 2");
   EXPECT_EQ(tail[79], "WHEEL_BG = 1 2 3 255                        ; line 1, the rest default");
-  EXPECT_EQ(tail[80], "MONEY_COLOR = 89 115 150 255                ; default");
+  EXPECT_EQ(tail[80], "MONEY_COLOR = 89 115 150 255                ; default; drawn as 89 150 115");
   EXPECT_EQ(result.status, 1);
 }
 

@@ -36,6 +36,24 @@ std::string Summary(int warnings, const std::string& scheme = "ClassicColors.ini
          "\n";
 }
 
+// The shipped schemes write MONEY_COLOR on line 8, each with green and blue
+// apart, so every check of one notes how the money is drawn.
+std::string MoneyNote(const std::string& scheme) {
+  const auto note = [&](const char* drawn, const char* seen) {
+    return At(kSchemes + scheme, 8, 15, "note") + "the money draws this as " + drawn +
+           ": its green and blue trade places on screen; to see " + seen + ", write " + drawn +
+           "\n";
+  };
+  if (scheme == "ClassicColors.ini") return note("89 150 115", "89 115 150");
+  if (scheme == "ModernColors.ini") return note("120 150 200", "120 200 150");
+  return note("255 90 200", "255 200 90");
+}
+
+// The end of a report on a shipped scheme: its money note, then the summary.
+std::string Ending(int warnings, const std::string& scheme = "ClassicColors.ini") {
+  return MoneyNote(scheme) + Summary(warnings, scheme);
+}
+
 struct LayoutCase {
   const char* name;
   std::string layout;
@@ -51,7 +69,7 @@ void ExpectReports(const std::vector<LayoutCase>& cases) {
     const CheckFolder folder;
     folder.Write("slatepane_VC.ini", c.layout);
     const CheckFolder::Result result = folder.Check();
-    EXPECT_EQ(result.out, Lines(c.report) + Summary(c.warnings, c.scheme));
+    EXPECT_EQ(result.out, Lines(c.report) + Ending(c.warnings, c.scheme));
     EXPECT_EQ(result.status, c.warnings == 0 ? 0 : 1);
     EXPECT_EQ(result.err, "");
   }
@@ -64,8 +82,10 @@ TEST(CheckFindingsTest, ShippedFilesGiveNoWarning) {
     return std::string(std::istreambuf_iterator<char>(in), {});
   }());
   const CheckFolder::Result result = folder.Check({"--all-colours"});
-  EXPECT_EQ(result.out, "checked " + kLayout + ", " + kSchemes + "ClassicColors.ini, " + kSchemes +
-                            "ModernColors.ini and " + kSchemes + "VColors.ini: no warnings\n");
+  EXPECT_EQ(result.out, MoneyNote("ClassicColors.ini") + MoneyNote("ModernColors.ini") +
+                            MoneyNote("VColors.ini") + "checked " + kLayout + ", " + kSchemes +
+                            "ClassicColors.ini, " + kSchemes + "ModernColors.ini and " + kSchemes +
+                            "VColors.ini: no warnings\n");
   EXPECT_EQ(result.status, 0);
 }
 
@@ -179,6 +199,35 @@ TEST(CheckFindingsTest, Numbers) {
   });
 }
 
+// Where a warning about a value that cannot work starts and stops: the
+// boundaries and the look-alikes that keep their other readings.
+TEST(CheckFindingsTest, ValuesThatCannotWorkAtTheirEdges) {
+  ExpectReports({
+      {"PairSeparatorIsNoDecimalComma",
+       "SLOT0POS_RB = 12,110\n",
+       {W(1, 17) + "'12,110' stops at the comma, so the second number keeps its default 130; "
+                   "separate the two numbers with a space [comma]"},
+       1},
+      {"UnitWordInAnyCaseAfterABlank",
+       "MONEY_POS_TOP = 60 PX\n",
+       {W(1, 20) + "'60 PX' reads as 60: 'MONEY_POS_TOP' is in vertical font units (screen "
+                   "height / 448 pixels), and 'PX' is ignored; write the number alone [unit]"},
+       1},
+      {"LeftEdgeMayBeNegativeWidthMayNot", "INNER_RADAR_SCALE_A = -53 258\n", {}, 0},
+      {"SecondScaleAtZero",
+       "MONEY_SCALE = 0.44 -0.1\n",
+       {W(1, 15) + "'0.44 -0.1': a scale of 0 or below makes the money vanish [vanishes]"},
+       1},
+      {"BarFactorJustAboveMinusOne", "BAR_LENGTH_MULTIPLIER = -0.99\n", {}, 0},
+      {"WholeSizeOfOne", "ENTITY_SQUARE_SCALE = 1\n", {}, 0},
+      {"WholePartCutTowardZero",
+       "ENTITY_TRIANGLE_SCALE = -1.5\n",
+       {W(1, 25) + "'-1.5' is used as -1: a scale of 0 or below makes the triangle blip marks "
+                   "vanish [vanishes]"},
+       1},
+  });
+}
+
 TEST(CheckFindingsTest, Flags) {
   const std::string kOnlyFalse = " reads as true: only 0, false, FALSE, no and NO read as false";
   ExpectReports({
@@ -258,6 +307,9 @@ TEST(CheckFindingsTest, Colours) {
       Lines({
           CW(1, 13) + "'300 -1 0 0': red 300 wraps to 44, green -1 wraps to 255; components run "
                       "from 0 to 255 [colour-range]",
+          At(kSchemes + "ClassicColors.ini", 1, 13, "note") +
+              "the money draws this as 44 0 255: its green and blue trade places on screen; to "
+              "see 44 255 0, write 44 0 255",
           CW(2, 12) + "'1 2' sets only red and green, so blue and opacity keep their defaults "
                       "255 255 [missing-components]",
           CW(3, 17) + "'1' sets only red, so green, blue and opacity keep their defaults 100 100 "
@@ -318,10 +370,10 @@ TEST(CheckFindingsTest, VerboseNamesEveryKeyLeftOut) {
           absent + "'RELOAD_SETTINGS' is not in the file, so reloading is off",
           N(1, 12) + "RADAR_TYPE 2 selects the colour scheme ModernColors.ini",
       }) +
-      Summary(0, "ModernColors.ini");
+      Ending(0, "ModernColors.ini");
   EXPECT_EQ(result.out.substr(result.out.size() - tail.size()), tail);
-  // 81 layout keys and RELOAD_SETTINGS left out, the selection, the summary.
-  EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 82 + 1 + 1);
+  // 81 layout keys and RELOAD_SETTINGS left out, the selection, the money, the summary.
+  EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 82 + 1 + 1 + 1);
   EXPECT_EQ(result.status, 0);
 }
 
@@ -345,7 +397,12 @@ TEST(CheckFindingsTest, Json) {
           kLayout +
           "\", \"line\": 2, \"column\": 1, \"severity\": "
           "\"warning\", \"kind\": \"unknown-key\", \"message\": \"unknown key '\\\"MONEY\\\"'; "
-          "the plug-in ignores this line\"}\n"
+          "the plug-in ignores this line\"},\n"
+          "    {\"file\": \"" +
+          kSchemes +
+          "ClassicColors.ini\", \"line\": 8, \"column\": 15, \"severity\": \"note\", "
+          "\"kind\": \"money-colour\", \"message\": \"the money draws this as 89 150 115: its "
+          "green and blue trade places on screen; to see 89 115 150, write 89 150 115\"}\n"
           "  ],\n"
           "  \"warnings\": 2,\n"
           "  \"status\": 1\n"
@@ -380,7 +437,8 @@ TEST(CheckFindingsTest, SettingsFolderGivenDirectly) {
   folder.Write("slatepane_VC.ini", "MONEY_POS_TOP 12\n");
   std::ostringstream out, err;
   EXPECT_EQ(RunCheck({folder.game() + "/slate_pane_morrowfen/"}, out, err), 0);
-  EXPECT_EQ(out.str(), "checked " + folder.game() + "/slate_pane_morrowfen/slatepane_VC.ini and " +
+  EXPECT_EQ(out.str(), folder.game() + "/" + MoneyNote("ClassicColors.ini") + "checked " +
+                           folder.game() + "/slate_pane_morrowfen/slatepane_VC.ini and " +
                            folder.game() +
                            "/slate_pane_morrowfen/color_configs/ClassicColors.ini: no warnings\n");
 }

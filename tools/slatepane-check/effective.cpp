@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "money_colour.h"
 #include "reload_check.h"
 #include "setting_text.h"
 #include "settings/setting_keys.h"
 #include "value_reading.h"
+#include "workable_checks.h"
 
 namespace {
 
@@ -65,6 +67,11 @@ void WriteEffective(std::ostream& out, SettingsFile& layout, SettingsFile& colou
   for (const LayoutSettingKey& key : kLayoutSettingKeys) {
     rows.push_back(MakeRow(layout, key.name, KindOf(key.field), loaded));
   }
+  for (Row& row : rows) {
+    if (const std::string used = WholeUnitsUsed(row.key, loaded); !used.empty()) {
+      row.source += ", used as " + used;
+    }
+  }
   rows.push_back(ReloadRow(layout, loaded));
   out << "; " << layout.path << '\n';
   WriteRows(out, std::move(rows));
@@ -72,6 +79,11 @@ void WriteEffective(std::ostream& out, SettingsFile& layout, SettingsFile& colou
   rows.clear();
   for (const ColourSettingKey& key : kColourSettingKeys) {
     rows.push_back(MakeRow(colours, key.name, ValueKind::kColour, loaded));
+  }
+  for (Row& row : rows) {
+    // The money's green and blue trade places on screen.
+    if (row.key == "MONEY_COLOR")
+      row.source += "; drawn as " + MoneyDrawnText(loaded.colours.MONEY_COLOR);
   }
   out << "; " << colours.path << ", selected by RADAR_TYPE " << loaded.RADAR_TYPE
       << (colours.readable ? "" : ", cannot be read") << '\n';

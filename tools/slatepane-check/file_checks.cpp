@@ -4,11 +4,13 @@
 #include <string>
 #include <utility>
 
+#include "money_colour.h"
 #include "reload_check.h"
 #include "setting_text.h"
 #include "settings/setting_keys.h"
 #include "value_checks.h"
 #include "value_text.h"
+#include "workable_checks.h"
 
 namespace {
 
@@ -50,7 +52,10 @@ std::vector<Finding> CheckLayoutFile(SettingsFile& layout, const FileNames& name
                                      const HudSettings& loaded, bool verbose) {
   std::vector<Finding> findings = CheckKeys(layout, names);
   for (const LayoutSettingKey& key : kLayoutSettingKeys) {
-    Append(findings, CheckLayoutValue(layout, key));
+    std::vector<Finding> reading = CheckLayoutValue(layout, key);
+    // How a value reads comes first: a value read in part is judged only once mended.
+    Append(findings,
+           reading.empty() ? CheckWorkableValue(layout, key, loaded) : std::move(reading));
   }
   Append(findings, CheckReloadSwitch(layout, loaded.RELOAD_SETTINGS, verbose));
   SortByPlace(findings);
@@ -63,6 +68,7 @@ std::vector<Finding> CheckColourFile(SettingsFile& colours, const FileNames& nam
   for (const ColourSettingKey& key : kColourSettingKeys) {
     Append(findings, CheckColourValue(colours, key));
   }
+  Append(findings, CheckMoneyColour(colours));
   SortByPlace(findings);
   if (verbose) Append(findings, AbsentKeyNotes(colours));
   return findings;

@@ -16,17 +16,29 @@ bool IsFolder(const std::string& path) {
   return std::filesystem::is_directory(path, error);
 }
 
-std::string Join(const std::string& folder, std::string_view name, char separator) {
-  return folder + separator + std::string(name);
+bool IsFile(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
 }
+
+// An empty folder is the current one, and its files are named as they stand.
+std::string Join(const std::string& folder, std::string_view name, char separator) {
+  return folder.empty() ? std::string(name) : folder + separator + std::string(name);
+}
+
+// The layout file's name inside the data folder.
+constexpr std::string_view kLayoutFileName =
+    std::string_view(kLayoutSettingsFile).substr(kDataFolder.size());
 
 }  // namespace
 
 std::optional<SettingsFolder> FindSettingsFolder(const std::string& given) {
   if (given.empty()) {
     const std::string folder(kDataFolderName);
-    if (!IsFolder(folder)) return std::nullopt;
-    return SettingsFolder{folder, '/'};
+    if (IsFolder(folder)) return SettingsFolder{folder, '/'};
+    // Run from inside the settings folder itself.
+    if (IsFile(std::string(kLayoutFileName))) return SettingsFolder{"", '/'};
+    return std::nullopt;
   }
   std::string base = given;
   while (base.size() > 1 && (base.back() == '/' || base.back() == '\\')) base.pop_back();

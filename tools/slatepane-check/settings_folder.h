@@ -5,13 +5,13 @@
 #include <string>
 
 struct SettingsFolder {
-  std::string path;  // as the report shows it, e.g. "slate_pane_morrowfen"
+  std::string path;  // as the report shows it, e.g. "slate_pane_morrowfen"; "" the current one
   char separator;    // '\' when the user wrote paths that way, else '/'
 };
 
 // The folder given is a game folder when it holds slate_pane_morrowfen, else
-// the settings folder itself; no folder means ./slate_pane_morrowfen. nullopt
-// when that is not a folder.
+// the settings folder itself; no folder means ./slate_pane_morrowfen, or the
+// current folder when it holds the layout file. nullopt when neither is there.
 std::optional<SettingsFolder> FindSettingsFolder(const std::string& given);
 
 // A file of the plug-in's data folder, named as the plug-in names it

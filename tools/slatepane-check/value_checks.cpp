@@ -7,6 +7,7 @@
 #include <string>
 #include <variant>
 
+#include "key_rules.h"
 #include "setting_text.h"
 #include "value_reading.h"
 #include "value_text.h"
@@ -63,10 +64,75 @@ Finding PartlyRead(const SettingsFile& file, const IniEntry& entry, const ValueR
       Quote(entry.value) + " reads as " + read + "; " + Quote(reading.ignored) + " is ignored");
 }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A comma between two digits with nothing else round it reads as the end of
+// a number: "0,57" is 0. In a pair, "10,20" is taken for two numbers.
+bool IsDecimalComma(const IniEntry& entry, const ValueReading& reading, ValueKind kind) {
+  const std::string_view v = entry.value;
+  const std::size_t at = reading.ignored_offset;
+  if (at == 0 || at + 1 >= v.size() || v[at] != ',' || !IsDigit(v[at - 1]) || !IsDigit(v[at + 1]))
+    return false;
+  return kind == ValueKind::kNumber || reading.count == 2 ||
+         v.find_first_of(" \t") != std::string_view::npos;
+}
+
+std::string WithDecimalPoints(std::string_view value) {
+  std::string text(value);
+  for (std::size_t i = 1; i + 1 < text.size(); ++i) {
+    if (text[i] == ',' && IsDigit(text[i - 1]) && IsDigit(text[i + 1])) text[i] = '.';
+  }
+  return text;
+}
+
+// Units modders write after a number, out of habit from other tools.
+bool IsUnitWord(std::string_view text) {
+  std::string lower;
+  for (char c : text.substr(0, text.find_first_of(" \t"))) {
+    lower += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  for (std::string_view unit : {"px", "pt", "%", "em", "u", "unit", "units", "pixel", "pixels"}) {
+    if (lower == unit) return true;
+  }
+  return false;
+}
+
+// The reading's numbers as written back: "60", "10 20".
+std::string FloatsRead(const ValueReading& reading) {
+  std::string text;
+  for (std::size_t i = 0; i < reading.count; ++i) {
+    if (i > 0) text += ' ';
+    text += FormatValue(reading.floats[i]);
+  }
+  return text;
+}
+
+// A decimal comma or a unit after the number, else nothing: the caller says
+// what is ignored in general terms.
+std::optional<Finding> MisreadNumber(const SettingsFile& file, const IniEntry& entry,
+                                     const ValueReading& reading, ValueKind kind,
+                                     const std::string& rest) {
+  const std::string value = Quote(entry.value);
+  if (IsDecimalComma(entry, reading, kind)) {
+    return Warn(file, entry, IgnoredColumn(entry, reading), "decimal-comma",
+                value + " reads as " + FloatsRead(reading) + rest +
+                    ": a comma is not a decimal point; write " + WithDecimalPoints(entry.value));
+  }
+  if (!IsUnitWord(reading.ignored)) return std::nullopt;
+  const KeyRule* rule = RuleFor(entry.key);
+  const std::string unit =
+      rule != nullptr && rule->unit != Unit::kNone ? std::string(UnitText(rule->unit)) : "no unit";
+  return Warn(file, entry, IgnoredColumn(entry, reading), "unit",
+              value + " reads as " + FloatsRead(reading) + rest + ": " + Quote(entry.key) +
+                  " is in " + unit + ", and " + Quote(reading.ignored) + " is ignored; write " +
+                  (kind == ValueKind::kPair ? "the numbers" : "the number") + " alone");
+}
+
 std::vector<Finding> CheckNumber(const SettingsFile& file, const IniEntry& entry) {
   const ValueReading reading = ReadValue(entry.value, ValueKind::kNumber);
   if (reading.count == 0) return ReadsNothing(file, entry, "a number");
   if (reading.ignored.empty()) return {};
+  if (auto misread = MisreadNumber(file, entry, reading, ValueKind::kNumber, "")) return {*misread};
   return {PartlyRead(file, entry, reading, FormatValue(reading.floats[0]))};
 }
 
@@ -82,6 +148,12 @@ std::vector<Finding> CheckPair(const SettingsFile& file, const IniEntry& entry,
   if (reading.count == 0) return ReadsNothing(file, entry, "a number");
   const std::string second = FormatValue(default_value.second);
   const std::string first = FormatValue(reading.floats[0]);
+  const std::string rest =
+      reading.count == 2 ? "" : ", and the second number keeps its default " + second;
+  if (!reading.ignored.empty()) {
+    if (auto misread = MisreadNumber(file, entry, reading, ValueKind::kPair, rest))
+      return {*misread};
+  }
   if (reading.count == 2) {
     if (reading.ignored.empty()) return {};
     return {PartlyRead(file, entry, reading, first + " " + FormatValue(reading.floats[1]))};
