@@ -1,5 +1,5 @@
 # make test   installs what is missing, builds both targets and the preview, runs every test
-# make demo   builds the release package into dist/ with its SHA256SUMS, and the preview pictures into dist/preview/
+# make demo   builds the release package into dist/ with its SHA256SUMS, and the preview pictures into build/demo/preview/
 # make bench  measures the settings load and the HUD frame against their floor
 # make fuzz   runs each libFuzzer target for FUZZ_SECONDS (default 180) under the sanitizers
 # make soak   plays SOAK_FRAMES (100000) random frames, from SOAK_SEED, under the sanitizers
@@ -72,7 +72,7 @@ test: native win32 preview native-asan
 
 demo: native win32 preview
 	rm -rf dist build/demo
-	mkdir -p dist build/demo dist/preview
+	mkdir -p dist build/demo/preview
 	cp build/win32/src/slatepane.asi dist/
 	cp build/win32/tools/slatepane-check/slatepane-check.exe dist/
 	cp -r data/slate_pane_morrowfen dist/
@@ -90,16 +90,16 @@ demo: native win32 preview
 	    >$$settings/slatepane_VC.ini; \
 	  for screen in $(PREVIEW_SCREENS); do \
 	    tools/preview --settings $$settings --screen $$screen \
-	      --out dist/preview/hud-$$screen-radar$$type.png >/dev/null || exit 1; \
+	      --out build/demo/preview/hud-$$screen-radar$$type.png >/dev/null || exit 1; \
 	  done; \
 	done
 	# Every file a player copies, in the form sha256sum -c reads.
-	cd dist && find . -path ./preview -prune -o -type f ! -name SHA256SUMS -printf '%P\0' | \
+	cd dist && find . -type f ! -name SHA256SUMS -printf '%P\0' | \
 	  LC_ALL=C sort -z | xargs -0 sha256sum >SHA256SUMS
 	@echo "release package: dist/slatepane.asi, dist/slatepane-check.exe and dist/slate_pane_morrowfen/"
 	@echo "their checksums: dist/SHA256SUMS (sha256sum -c SHA256SUMS)"
 	@echo "the example scenarios played in the reference host; draw logs: build/demo/*.log"
-	@echo "previews of the busy scenario: dist/preview/*.png"
+	@echo "previews of the busy scenario: build/demo/preview/*.png"
 
 # The picture the README shows: the busy scenario at 1920 x 1080, RADAR_TYPE 1.
 preview-image: native preview
