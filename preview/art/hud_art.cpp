@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "art_canvas.h"
+#include "frame_shapes.h"
 
 namespace art {
 
@@ -11,9 +12,11 @@ namespace {
 
 // Classic frame: a dark glass panel with a soft light rim.
 refhost::txd::TextureEntry classic_frame() {
-  Canvas c(256, 192);
+  using namespace frame_shape;
+  Canvas c(static_cast<int>(kWidth), static_cast<int>(kHeight));
   cairo_t* cr = c.cr();
-  rounded_rectangle(cr, 3, 3, 250, 186, 18);
+  rounded_rectangle(cr, kClassicInset, kClassicInset, kWidth - 2 * kClassicInset,
+                    kHeight - 2 * kClassicInset, kClassicRadius);
   fill_and_outline(cr, 0.05, 0.06, 0.08, 0.80, 0.92, 0.92, 0.88, 0.95, 4);
   rounded_rectangle(cr, 9, 9, 238, 174, 13);
   cairo_set_source_rgba(cr, 0, 0, 0, 0.9);
@@ -24,19 +27,20 @@ refhost::txd::TextureEntry classic_frame() {
 
 // Modern frame: a flat black plate with cut corners and an accent edge.
 refhost::txd::TextureEntry modern_frame() {
-  Canvas c(256, 192);
+  using namespace frame_shape;
+  Canvas c(static_cast<int>(kWidth), static_cast<int>(kHeight));
   cairo_t* cr = c.cr();
-  const double cut = 22;
-  cairo_move_to(cr, 2 + cut, 2);
-  cairo_line_to(cr, 254, 2);
-  cairo_line_to(cr, 254, 190 - cut);
-  cairo_line_to(cr, 254 - cut, 190);
-  cairo_line_to(cr, 2, 190);
-  cairo_line_to(cr, 2, 2 + cut);
+  const double in = kModernInset, cut = kModernCut;
+  cairo_move_to(cr, in + cut, in);
+  cairo_line_to(cr, kWidth - in, in);
+  cairo_line_to(cr, kWidth - in, kHeight - in - cut);
+  cairo_line_to(cr, kWidth - in - cut, kHeight - in);
+  cairo_line_to(cr, in, kHeight - in);
+  cairo_line_to(cr, in, in + cut);
   cairo_close_path(cr);
   fill_and_outline(cr, 0.02, 0.03, 0.05, 0.86, 0.35, 0.85, 0.95, 1.0, 3);
   cairo_set_source_rgba(cr, 0.35, 0.85, 0.95, 1.0);
-  cairo_rectangle(cr, 2 + cut, 2, 90, 6);
+  cairo_rectangle(cr, in + cut, in, 90, 6);
   cairo_fill(cr);
   return c.texture("blrect");
 }

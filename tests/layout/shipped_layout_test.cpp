@@ -16,9 +16,12 @@
 #include "elements/mission_title.h"
 #include "frame/hud_textures.h"
 #include "frame_loop.h"
+#include "frame_shapes.h"
 #include "keyboard.h"
 #include "phone/phone_overlay.h"
 #include "plugin/hud_frame.h"
+#include "radar/radar.h"
+#include "radar/radar_geometry.h"
 #include "runtime/host_interface.h"
 #include "runtime/host_record.h"
 #include "scenario.h"
@@ -244,6 +247,36 @@ TEST_P(ShippedLayoutTest, SlotIconsLieOnTheIndicatorsSteps) {
     const double indicator =
         Turn(Direction(unturned[0], unturned[1]), Direction(turned[0], turned[1]));
     EXPECT_NEAR(Turn(Turn(AngleOf(first, s), AngleOf(c, s)), indicator), 0.0, 1.0);
+  }
+}
+
+// Every style's frame holds the whole radar map: each corner of the map falls
+// on the frame's plate, clear of its cut or rounded corners, where the frame
+// picture is transparent and the map would show past it.
+TEST_P(ShippedLayoutTest, RadarMapLiesOnItsFramesPlate) {
+  namespace shape = art::frame_shape;
+  const Screen& s = GetParam();
+  SetScreen(s.width, s.height);
+  LoadHudSettings(hud_settings);
+  for (const int type : {1, 2, 3}) {
+    SCOPED_TRACE("RADAR_TYPE " + std::to_string(type));
+    hud_settings.RADAR_TYPE = type;
+    ClearLog();
+    DrawRadar();
+    // The frame is the radar's first quad: (left, lower), (right, lower), (left, upper), ...
+    const std::vector<refhost::RecordedCall> quads = Calls("HostSprite.DrawQuad");
+    ASSERT_FALSE(quads.empty());
+    const refhost::RecordedCall& q = quads.front();
+    const Rect frame{q.float_arg(1), q.float_arg(2), q.float_arg(3), q.float_arg(6)};
+    const bool classic = type == 1;
+    for (const FloatPoint corner : {FloatPoint{-1, -1}, {1, -1}, {1, 1}, {-1, 1}}) {
+      const FloatPoint at = RadarToScreen(corner);
+      const double u = (at.x - frame.left) / (frame.right - frame.left) * shape::kWidth;
+      const double v = (at.y - frame.top) / (frame.bottom - frame.top) * shape::kHeight;
+      EXPECT_TRUE(classic ? shape::OnClassicPlate(u, v) : shape::OnModernPlate(u, v))
+          << "the map's corner (" << at.x << ", " << at.y << ") is at (" << u << ", " << v
+          << ") in the frame picture";
+    }
   }
 }
 
