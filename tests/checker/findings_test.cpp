@@ -36,11 +36,11 @@ std::string Summary(int warnings, const std::string& scheme = "ClassicColors.ini
          "\n";
 }
 
-// The shipped schemes write MONEY_COLOR on line 8, each with green and blue
+// The shipped schemes write MONEY_COLOR on line 10, each with green and blue
 // apart, so every check of one notes how the money is drawn.
 std::string MoneyNote(const std::string& scheme) {
   const auto note = [&](const char* drawn, const char* seen) {
-    return At(kSchemes + scheme, 8, 15, "note") + "the money draws this as " + drawn +
+    return At(kSchemes + scheme, 10, 15, "note") + "the money draws this as " + drawn +
            ": its green and blue trade places on screen; to see " + seen + ", write " + drawn +
            "\n";
   };
@@ -400,7 +400,7 @@ TEST(CheckFindingsTest, Json) {
           "the plug-in ignores this line\"},\n"
           "    {\"file\": \"" +
           kSchemes +
-          "ClassicColors.ini\", \"line\": 8, \"column\": 15, \"severity\": \"note\", "
+          "ClassicColors.ini\", \"line\": 10, \"column\": 15, \"severity\": \"note\", "
           "\"kind\": \"money-colour\", \"message\": \"the money draws this as 89 150 115: its "
           "green and blue trade places on screen; to see 89 115 150, write 89 150 115\"}\n"
           "  ],\n"
