@@ -1,5 +1,6 @@
 #include "value_checks.h"
 
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <limits>
@@ -47,14 +48,22 @@ std::vector<Finding> ReadsNothing(const SettingsFile& file, const IniEntry& entr
   return {Warn(file, entry, ValueColumn(entry), "not-a-number", message)};
 }
 
-// The colour components read, as written: "1 2 3 4".
-std::string IntsRead(const ValueReading& reading) {
+// The numbers read, as written back: colour components "1 2 3 4" from the
+// integers, numbers "60" or "10 20" from the floats.
+template <typename T, std::size_t N>
+std::string NumbersRead(const std::array<T, N>& numbers, std::size_t count) {
   std::string text;
-  for (std::size_t i = 0; i < reading.count; ++i) {
+  for (std::size_t i = 0; i < count; ++i) {
     if (i > 0) text += ' ';
-    text += FormatValue(reading.ints[i]);
+    text += FormatValue(numbers[i]);
   }
   return text;
+}
+std::string IntsRead(const ValueReading& reading) {
+  return NumbersRead(reading.ints, reading.count);
+}
+std::string FloatsRead(const ValueReading& reading) {
+  return NumbersRead(reading.floats, reading.count);
 }
 
 Finding PartlyRead(const SettingsFile& file, const IniEntry& entry, const ValueReading& reading,
@@ -95,16 +104,6 @@ bool IsUnitWord(std::string_view text) {
     if (lower == unit) return true;
   }
   return false;
-}
-
-// The reading's numbers as written back: "60", "10 20".
-std::string FloatsRead(const ValueReading& reading) {
-  std::string text;
-  for (std::size_t i = 0; i < reading.count; ++i) {
-    if (i > 0) text += ' ';
-    text += FormatValue(reading.floats[i]);
-  }
-  return text;
 }
 
 // A decimal comma or a unit after the number, else nothing: the caller says
