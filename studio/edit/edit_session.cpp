@@ -32,22 +32,31 @@ EditSession::EditSession(std::filesystem::path folder) : folder_(std::move(folde
 EditResult EditSession::Read(std::string_view file) {
   const ConfinedPath path = ConfineToFolder(folder_, file);
   if (!path.error.empty()) return Failed(EditStatus::kRefusedPath, path.error, std::string(file));
+  // Read under the lock: bytes read before another thread's write must not
+  // become the ones the next edit expects.
+  std::lock_guard<Exclusive> lock(mutex_);
   std::optional<std::string> bytes = ReadWholeFile(path.path);
   if (!bytes) return Failed(EditStatus::kMissing, "cannot read " + std::string(file));
-  std::lock_guard<Exclusive> lock(mutex_);
   seen_[std::string(file)] = *bytes;
   return Done(std::string(file), std::move(*bytes));
 }
 
 EditResult EditSession::Set(std::string_view file, std::string_view key, std::string_view value) {
-  if (const std::optional<std::string> problem = ValueTextProblem(value)) {
-    return Failed(EditStatus::kBadValue, *problem, std::string(file));
-  }
-  if (const std::optional<std::string> problem = ValueTextProblem(key)) {
-    return Failed(EditStatus::kBadValue, "bad key: " + *problem, std::string(file));
-  }
-  if (key.find_first_of(" \t=") != std::string_view::npos) {
-    return Failed(EditStatus::kBadValue, "a key holds no space, tab or '='", std::string(file));
+  return SetMany(file, {{std::string(key), std::string(value)}});
+}
+
+EditResult EditSession::SetMany(std::string_view file,
+                                const std::vector<std::pair<std::string, std::string>>& values) {
+  for (const auto& [key, value] : values) {
+    if (const std::optional<std::string> problem = ValueTextProblem(value)) {
+      return Failed(EditStatus::kBadValue, key + ": " + *problem, std::string(file));
+    }
+    if (const std::optional<std::string> problem = ValueTextProblem(key)) {
+      return Failed(EditStatus::kBadValue, "bad key: " + *problem, std::string(file));
+    }
+    if (key.find_first_of(" \t=") != std::string::npos) {
+      return Failed(EditStatus::kBadValue, "a key holds no space, tab or '='", std::string(file));
+    }
   }
   std::lock_guard<Exclusive> lock(mutex_);
   const std::string name(file);
@@ -61,7 +70,8 @@ EditResult EditSession::Set(std::string_view file, std::string_view key, std::st
     seen = seen_.emplace(name, std::move(*bytes)).first;
   }
   const std::string before = seen->second;
-  const std::string after = WithValue(before, key, value);
+  std::string after = before;
+  for (const auto& [key, value] : values) after = WithValue(after, key, value);
   EditResult result = Write(name, before, after);
   if (!result.ok()) return result;
   if (after != before) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "exclusive.h"
@@ -42,6 +43,9 @@ class EditSession {
   EditResult Read(std::string_view file);
   // Sets key to value in file: the key's first line, or a line appended.
   EditResult Set(std::string_view file, std::string_view key, std::string_view value);
+  // Several keys of one file in one write, undone as one step.
+  EditResult SetMany(std::string_view file,
+                     const std::vector<std::pair<std::string, std::string>>& values);
   EditResult Undo();
   EditResult Redo();
 

@@ -1,0 +1,55 @@
+#pragma once
+// Plays a scenario through the real plug-in in the reference host, with the
+// settings folder as it is on disk now, and gives the page the calls it
+// paints: each with its frame, its arguments, the plug-in routine that made
+// it and the screen rectangle it covers. One replay at a time: they share a
+// game folder of their own.
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <stdexcept>
+#include <string>
+
+#include "edit/exclusive.h"
+#include "elf_symbols.h"
+
+struct ReplayTools {
+  std::filesystem::path refhost;       // the reference host's executable
+  std::filesystem::path plugin;        // the plug-in it loads
+  std::filesystem::path scenarios;     // <name>.json files
+  std::filesystem::path dictionaries;  // the shipped .txd files
+  std::filesystem::path work;          // a folder of the studio's own
+};
+
+struct ReplayRequest {
+  std::string scenario = "busy-hud";
+  int width = 1920;
+  int height = 1080;
+  int radar_type = 0;  // 0: the settings file's own
+};
+
+class ReplayError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class Replayer {
+ public:
+  Replayer(ReplayTools tools, std::filesystem::path settings);
+
+  // The game folder's data folder, which holds the dictionaries played.
+  std::filesystem::path data_folder() const;
+  // Throws ReplayError with a one-line reason the page can show.
+  nlohmann::json Play(const ReplayRequest& request);
+  // The scenarios there are, by name.
+  nlohmann::json Scenarios() const;
+
+ private:
+  void CopySettings(int radar_type) const;
+  std::filesystem::path WriteScenario(const ReplayRequest& request) const;
+  nlohmann::json ReadLog(int width, int height) const;
+
+  ReplayTools tools_;
+  std::filesystem::path settings_;
+  ElfSymbols symbols_;
+  Exclusive lock_;
+};

@@ -1,0 +1,103 @@
+// slatepane-studio: the layout studio's server. Serves the page, the
+// settings of one folder and their edits, and replays of scenarios through
+// the real plug-in, on 127.0.0.1 only.
+//   slatepane-studio --settings FOLDER --refhost FILE --plugin FILE
+//                    --scenarios FOLDER --dictionaries FOLDER [--host-textures FILE]
+//                    --page FOLDER --fonts FOLDER --work FOLDER [--port N] [--open]
+// Prints "slatepane-studio: http://127.0.0.1:PORT/" once it listens.
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "app/replay.h"
+#include "app/studio_api.h"
+#include "app/texture_store.h"
+#include "edit/edit_session.h"
+#include "http/http_server.h"
+#include "open_browser.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kValued[] = {"--settings",     "--refhost",       "--plugin", "--scenarios",
+                               "--dictionaries", "--host-textures", "--page",   "--fonts",
+                               "--work",         "--port"};
+
+int Usage(const std::string& problem) {
+  std::fprintf(stderr, "slatepane-studio: %s\n", problem.c_str());
+  std::fprintf(stderr,
+               "usage: slatepane-studio --settings FOLDER --refhost FILE --plugin FILE "
+               "--scenarios FOLDER --dictionaries FOLDER [--host-textures FILE] --page FOLDER "
+               "--fonts FOLDER --work FOLDER [--port N] [--open]\n");
+  return 2;
+}
+
+std::string Parse(int argc, char** argv, std::map<std::string, std::string>& options) {
+  for (int k = 1; k < argc; ++k) {
+    const std::string arg = argv[k];
+    if (arg == "--open") {
+      options.emplace(arg, "1");
+      continue;
+    }
+    bool known = false;
+    for (const char* valued : kValued) known = known || arg == valued;
+    if (!known) return std::string("unknown option ").append(arg);
+    if (k + 1 == argc) return std::string(arg).append(" needs a value");
+    options[arg] = argv[++k];
+  }
+  for (const char* needed :
+       {"--settings", "--refhost", "--plugin", "--scenarios", "--page", "--fonts", "--work"}) {
+    if (!options.contains(needed)) return std::string(needed).append(" is missing");
+  }
+  if (!fs::is_directory(options["--settings"])) {
+    return std::string("no settings folder ").append(options["--settings"]);
+  }
+  return "";
+}
+
+int Serve(std::map<std::string, std::string>& o) {
+  const fs::path settings = fs::canonical(o["--settings"]);
+  EditSession session(settings);
+  Replayer replayer(
+      {o["--refhost"], o["--plugin"], o["--scenarios"], o["--dictionaries"], o["--work"]},
+      settings);
+  TextureStore textures;
+  textures.Load(replayer.data_folder(), o["--host-textures"]);
+  StudioApi api(session, replayer, textures, {o["--page"], o["--fonts"]});
+  HttpServer server;
+  api.AddRoutes(server);
+  const int port = o.contains("--port") ? std::atoi(o["--port"].c_str()) : 0;
+  if (port < 0 || port > 65535) return Usage("--port takes 0 to 65535");
+  if (const std::string error = server.Listen(static_cast<std::uint16_t>(port)); !error.empty()) {
+    std::fprintf(stderr, "slatepane-studio: %s\n", error.c_str());
+    return 1;
+  }
+  // Appended piece by piece: GCC 12 warns wrongly (-Wrestrict) on a chain of +.
+  std::string address = "http://127.0.0.1:";
+  address.append(std::to_string(server.port())).append("/");
+  std::printf("slatepane-studio: %s\n", address.c_str());
+  std::printf("slatepane-studio: editing %s\n", settings.string().c_str());
+  std::fflush(stdout);
+  if (o.contains("--open")) OpenBrowser(address);
+  server.Serve();
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::map<std::string, std::string> options;
+  if (const std::string problem = Parse(argc, argv, options); !problem.empty()) {
+    return Usage(problem);
+  }
+  try {
+    return Serve(options);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "slatepane-studio: %s\n", e.what());
+    return 1;
+  }
+}
