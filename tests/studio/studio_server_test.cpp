@@ -201,7 +201,7 @@ TEST_F(StudioServerTest, ReplaysNameTheRoutineAndFollowTheEdits) {
     json found = json::object();
     const json& routines = replay["routines"];
     for (const json& call : replay["calls"]) {
-      if (call[3] < 0 || routines[call[3].get<int>()] != "DrawMoney") continue;
+      if (call[3] < 0 || routines[call[3].get<int>()]["name"] != "DrawMoney") continue;
       if (call[1] == "HostText.Print") found["print"] = call;
       if (call[1] == "HostText.SetColour") found["colour"] = call[2];
     }

@@ -11,7 +11,8 @@
 
 namespace {
 
-constexpr std::uint32_t kSymbolTable = 2, kDynamicSymbols = 11, kFunction = 2;
+constexpr std::uint32_t kSymbolTable = 2, kDynamicSymbols = 11, kFunction = 2, kFile = 4;
+constexpr std::uint32_t kLocal = 0;
 
 template <typename T>
 bool ReadAt(const std::string& bytes, std::size_t at, T& value) {
@@ -76,6 +77,8 @@ ElfSymbols::ElfSymbols(const std::filesystem::path& object) {
     for (const Section& symbols : sections) {
       if (symbols.type != wanted || symbols.link >= sections.size()) continue;
       const Section& names = sections[symbols.link];
+      // Local symbols follow the file symbol of the source they come from.
+      std::string file;
       for (std::size_t at = symbols.offset; at + 16 <= symbols.offset + std::size_t{symbols.size};
            at += 16) {
         std::uint32_t name = 0, value = 0, size = 0;
@@ -84,10 +87,12 @@ ElfSymbols::ElfSymbols(const std::filesystem::path& object) {
             !ReadAt(bytes, at + 8, size) || !ReadAt(bytes, at + 12, info)) {
           return;
         }
-        if ((info & 0xF) != kFunction || size == 0 || name >= names.size) continue;
         const std::size_t text = std::size_t{names.offset} + name;
-        if (text >= bytes.size()) continue;
-        functions_.push_back({value, size, Demangle(bytes.c_str() + text)});
+        if (name >= names.size || text >= bytes.size()) continue;
+        if ((info & 0xF) == kFile) file = bytes.c_str() + text;
+        if ((info & 0xF) != kFunction || size == 0) continue;
+        functions_.push_back(
+            {value, size, {Demangle(bytes.c_str() + text), (info >> 4) == kLocal ? file : ""}});
       }
     }
     if (!functions_.empty()) break;
@@ -96,10 +101,10 @@ ElfSymbols::ElfSymbols(const std::filesystem::path& object) {
             [](const Function& a, const Function& b) { return a.start < b.start; });
 }
 
-std::string ElfSymbols::Name(std::uint32_t offset) const {
+ElfSymbols::Routine ElfSymbols::At(std::uint32_t offset) const {
   auto after = std::upper_bound(functions_.begin(), functions_.end(), offset,
                                 [](std::uint32_t o, const Function& f) { return o < f.start; });
-  if (after == functions_.begin()) return "";
+  if (after == functions_.begin()) return {};
   const Function& f = *std::prev(after);
-  return offset - f.start < f.size ? f.name : "";
+  return offset - f.start < f.size ? f.routine : Routine{};
 }

@@ -12,16 +12,19 @@ class ElfSymbols {
   // file is no 32-bit little-endian ELF object.
   explicit ElfSymbols(const std::filesystem::path& object);
 
-  // The function holding `offset` (its name as written in the source, without
-  // namespaces of anonymous kind or parameters: "DrawMoney"), or "".
-  std::string Name(std::uint32_t offset) const;
+  struct Routine {
+    std::string name;  // as written in the source, without namespaces or parameters
+    std::string file;  // the source file of a local routine ("money.cpp"); "" for others
+  };
+  // The function holding `offset`; an empty name when none does.
+  Routine At(std::uint32_t offset) const;
   std::size_t size() const { return functions_.size(); }
 
  private:
   struct Function {
     std::uint32_t start;
     std::uint32_t size;
-    std::string name;
+    Routine routine;
   };
   std::vector<Function> functions_;
 };

@@ -162,13 +162,15 @@ json Replayer::ReadLog(int width, int height) const {
       b = bounds.Next(call);
     } catch (const preview::LogError&) {
     }
-    std::string routine;
-    if (k < callers.size() && callers[k] != "-")
-      routine = symbols_.Name(std::stoul(callers[k], nullptr, 16));
+    ElfSymbols::Routine routine;
+    if (k < callers.size() && callers[k] != "-") {
+      routine = symbols_.At(static_cast<std::uint32_t>(std::stoul(callers[k], nullptr, 16)));
+    }
     int index = -1;
-    if (!routine.empty()) {
-      const auto [at, added] = routine_index.emplace(routine, static_cast<int>(routines.size()));
-      if (added) routines.push_back(routine);
+    if (!routine.name.empty()) {
+      const auto [at, added] = routine_index.emplace(routine.name + "@" + routine.file,
+                                                     static_cast<int>(routines.size()));
+      if (added) routines.push_back({{"name", routine.name}, {"file", routine.file}});
       index = at->second;
     }
     json args = json::array();
