@@ -105,7 +105,7 @@ void Replayer::CopySettings(int radar_type) const {
   }
 }
 
-fs::path Replayer::WriteScenario(const ReplayRequest& request) const {
+fs::path Replayer::WriteScenario(const ReplayRequest& request, int& frames) const {
   if (!PlainName(request.scenario)) throw ReplayError("no scenario named " + request.scenario);
   const std::optional<std::string> text =
       ReadWholeFile(tools_.scenarios / (request.scenario + ".json"));
@@ -114,6 +114,8 @@ fs::path Replayer::WriteScenario(const ReplayRequest& request) const {
   if (!scenario.is_object())
     throw ReplayError("the scenario " + request.scenario + " does not parse");
   scenario["screen"] = {{"width", request.width}, {"height", request.height}};
+  const json& count = scenario["frames"];
+  frames = count.is_number_integer() ? count.get<int>() : 1;
   const fs::path file = tools_.work / "scenario.json";
   std::ofstream(file, std::ios::binary) << scenario.dump();
   return file;
@@ -126,7 +128,8 @@ json Replayer::Play(const ReplayRequest& request) {
   }
   std::lock_guard<Exclusive> hold(lock_);
   CopySettings(request.radar_type);
-  const fs::path scenario = WriteScenario(request);
+  int frames = 1;
+  const fs::path scenario = WriteScenario(request, frames);
   const ProgramRun run =
       RunProgram({tools_.refhost.string(), "--build", "100", "--plugin", tools_.plugin.string(),
                   "--game-folder", (tools_.work / "game").string(), "--scenario", scenario.string(),
@@ -137,17 +140,16 @@ json Replayer::Play(const ReplayRequest& request) {
     const std::string first = run.errors.substr(0, run.errors.find('\n'));
     throw ReplayError("the reference host could not play the scenario: " + first);
   }
-  return ReadLog(request.width, request.height);
+  return ReadLog(request.width, request.height, frames);
 }
 
-json Replayer::ReadLog(int width, int height) const {
+json Replayer::ReadLog(int width, int height, int frames) const {
   const std::vector<std::string> log = Lines(tools_.work / "draw.log");
   const std::vector<std::string> callers = Lines(tools_.work / "callers.txt");
   BoundsTracker bounds(width, height);
   json routines = json::array();
   std::unordered_map<std::string, int> routine_index;
   json calls = json::array();
-  int last_frame = 0;
   for (std::size_t k = 0; k < log.size(); ++k) {
     preview::LogCall call;
     try {
@@ -155,7 +157,6 @@ json Replayer::ReadLog(int width, int height) const {
     } catch (const preview::LogError&) {
       continue;
     }
-    last_frame = std::max(last_frame, call.frame);
     if (!Painted(call.name)) continue;
     CallBounds b;
     try {
@@ -181,7 +182,7 @@ json Replayer::ReadLog(int width, int height) const {
     calls.push_back(std::move(entry));
   }
   return {{"screen", {width, height}},
-          {"lastFrame", last_frame},
+          {"frames", frames},
           {"routines", std::move(routines)},
           {"calls", std::move(calls)}};
 }

@@ -45,8 +45,9 @@ class Replayer {
 
  private:
   void CopySettings(int radar_type) const;
-  std::filesystem::path WriteScenario(const ReplayRequest& request) const;
-  nlohmann::json ReadLog(int width, int height) const;
+  // The scenario at the request's screen, and how many frames it plays.
+  std::filesystem::path WriteScenario(const ReplayRequest& request, int& frames) const;
+  nlohmann::json ReadLog(int width, int height, int frames) const;
 
   ReplayTools tools_;
   std::filesystem::path settings_;
