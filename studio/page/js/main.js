@@ -8,7 +8,8 @@ import {dragEdits, resizeEdits} from './edits.js';
 import {renderSettings} from './settings_panel.js';
 
 const $ = (id) => document.getElementById(id);
-const state = {settings: null, replay: null, library: null, frame: 1, selected: null, boxes: {}, drag: null};
+const state = {settings: null, replay: null, library: null, frame: 1, selected: null, boxes: {}, drag: null,
+  pending: 0, openGroups: new Set()};
 window.studio = state;  // for the tests and the curious
 
 async function loadFonts() {
@@ -48,6 +49,7 @@ function paint() {
   const ctx = $('canvas').getContext('2d');
   ctx.clearRect(0, 0, width, height);
   const drawn = paintFrame(ctx, state.library, replay, state.frame);
+  state.drawn = drawn;
   state.boxes = groupBoxes(replay, drawn);
   drawOverlay();
   showFlags(width, height);
@@ -76,12 +78,34 @@ function showFlags(width, height) {
 
 function showSettings() {
   renderSettings($('settings'), state.settings, state.selected, (key, value) =>
-    edit([{file: key.file, key: key.name, value}]));
+    edit([{file: key.file, key: key.name, value}]), state.openGroups);
   $('undo').disabled = state.settings.undo === 0;
   $('redo').disabled = state.settings.redo === 0;
 }
 
+// One replay at a time: asked for while one runs, another follows it, with
+// the settings and scene as they are then.
+let replaying = null;
+let replayAgain = false;
 async function replay() {
+  if (replaying) {
+    replayAgain = true;
+    return replaying;
+  }
+  replaying = (async () => {
+    do {
+      replayAgain = false;
+      await replayOnce();
+    } while (replayAgain);
+  })();
+  try {
+    await replaying;
+  } finally {
+    replaying = null;
+  }
+}
+
+async function replayOnce() {
   const [width, height] = screen();
   const query = new URLSearchParams({scenario: $('scenario').value || 'busy-hud', width, height, radar: $('radar').value});
   const started = performance.now();
@@ -96,6 +120,7 @@ async function replay() {
 }
 
 async function settle(promise) {
+  ++state.pending;
   try {
     state.settings = await promise;
     showSettings();
@@ -109,10 +134,14 @@ async function settle(promise) {
       }
     }
     status(error.message, true);
+  } finally {
+    --state.pending;
   }
 }
 
-function edit(edits) {
+// From the edit to the new picture painted: state.editMs, for the benchmark.
+async function edit(edits) {
+  const started = performance.now();
   const byFile = new Map();
   for (const e of edits) {
     if (!byFile.has(e.file)) byFile.set(e.file, []);
@@ -120,7 +149,8 @@ function edit(edits) {
   }
   let chain = Promise.resolve();
   for (const [file, list] of byFile) chain = chain.then(() => call('POST', '/api/edit', {file, edits: list}));
-  return settle(chain);
+  await settle(chain);
+  state.editMs = performance.now() - started;
 }
 
 function pointer(event) {

@@ -65,9 +65,15 @@ function inputFor(key, onEdit) {
 
 function keyRow(settings, key, onEdit) {
   const findings = findingsFor(settings, key);
+  // An input taken away by the last rendering may still report a change; and
+  // a value that is already written needs no write.
+  let sent = key.written;
+  const send = (value) => {
+    if (value !== sent) onEdit(key, (sent = value));
+  };
   const row = element('div', {class: 'key', 'data-key': key.name},
     element('label', {}, key.name),
-    inputFor(key, (value) => onEdit(key, value)),
+    inputFor(key, (value) => row.isConnected && send(value)),
     element('span', {class: 'unit'}, key.unit),
     element('span', {class: 'default'}, `default ${key.default}`));
   if (key.written !== null && key.written !== key.value) {
@@ -77,7 +83,9 @@ function keyRow(settings, key, onEdit) {
   return row;
 }
 
-export function renderSettings(container, settings, selected, onEdit) {
+// `open` holds the groups the user opened; it lasts across renderings, so an
+// edit that renders the panel again leaves it as it was.
+export function renderSettings(container, settings, selected, onEdit, open) {
   container.replaceChildren();
   const groups = new Map();
   for (const key of settings.keys) {
@@ -88,7 +96,8 @@ export function renderSettings(container, settings, selected, onEdit) {
   for (const name of names) {
     const section = element('details', {class: 'group', 'data-group': name},
       element('summary', {}, name), ...groups.get(name).map((key) => keyRow(settings, key, onEdit)));
-    section.open = name === selected;
+    section.open = name === selected || open.has(name);
+    section.addEventListener('toggle', () => (section.open ? open.add(name) : open.delete(name)));
     container.append(section);
   }
 }

@@ -51,6 +51,14 @@ export function fontOf(style) {
   return {css: `${weight} ${emHeight}px "${family}"`, stretch: (EM_WIDTH * style.scaleX) / emHeight};
 }
 
+// As the preview's Cairo draws text: glyph by glyph, without kerning or
+// hinting.
+function setFont(ctx, font) {
+  ctx.font = font.css;
+  ctx.fontKerning = 'none';
+  ctx.textRendering = 'geometricPrecision';
+}
+
 function wrapParagraph(measure, paragraph, limit, lines) {
   let line = '';
   for (const word of paragraph.split(' ')) {
@@ -69,7 +77,7 @@ function wrapParagraph(measure, paragraph, limit, lines) {
 export function layoutText(ctx, style, x, y, text) {
   if (!drawable(style)) return null;
   const font = fontOf(style);
-  ctx.font = font.css;
+  setFont(ctx, font);
   const measure = (t) => ctx.measureText(t).width * font.stretch;
   const metrics = ctx.measureText('');
   const ascent = metrics.fontBoundingBoxAscent;
@@ -104,7 +112,7 @@ export function printText(ctx, style, x, y, text, screenHeight) {
   const draw = (colour, offset) => {
     ctx.save();
     ctx.fillStyle = css(colour);
-    ctx.font = layout.font.css;
+    setFont(ctx, layout.font);
     for (const l of layout.lines) {
       ctx.setTransform(layout.font.stretch, 0, 0, 1, l.left + offset, l.top + layout.ascent + offset);
       ctx.fillText(l.text, 0, 0);

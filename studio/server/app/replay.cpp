@@ -1,5 +1,6 @@
 #include "replay.h"
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <mutex>
@@ -38,16 +39,85 @@ bool PlainName(const std::string& name) {
   return true;
 }
 
-json Argument(const preview::LogArg& arg) {
-  if (arg.kind == preview::LogArg::Kind::Null) return nullptr;
-  if (arg.kind == preview::LogArg::Kind::Text) return arg.value;
-  try {
-    std::size_t used = 0;
-    const double number = std::stod(arg.value, &used);
-    if (used == arg.value.size()) return number;
-  } catch (const std::exception&) {
+void AppendString(std::string& out, std::string_view text) {
+  out += '"';
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+      out += escape;
+    } else {
+      out += c;
+    }
   }
-  return arg.value;
+  out += '"';
+}
+
+// -?(0|[1-9][0-9]*)(.[0-9]+)?([eE][+-]?[0-9]+)?: the log's numbers are
+// written as they are, in their shortest form; "inf" or "nan" as text.
+bool IsJsonNumber(std::string_view w) {
+  std::size_t k = 0;
+  const auto digits = [&] {
+    const std::size_t from = k;
+    while (k < w.size() && w[k] >= '0' && w[k] <= '9') ++k;
+    return k > from;
+  };
+  if (k < w.size() && w[k] == '-') ++k;
+  if (k < w.size() && w[k] == '0') {
+    ++k;
+  } else if (!digits()) {
+    return false;
+  }
+  if (k < w.size() && w[k] == '.' && (++k, !digits())) return false;
+  if (k < w.size() && (w[k] == 'e' || w[k] == 'E')) {
+    ++k;
+    if (k < w.size() && (w[k] == '+' || w[k] == '-')) ++k;
+    if (!digits()) return false;
+  }
+  return k == w.size();
+}
+
+void AppendArgument(std::string& out, const preview::LogArg& arg) {
+  if (arg.kind == preview::LogArg::Kind::Null) {
+    out += "null";
+  } else if (arg.kind == preview::LogArg::Kind::Word && IsJsonNumber(arg.value)) {
+    out += arg.value;
+  } else {
+    AppendString(out, arg.value);
+  }
+}
+
+void AppendRoutine(std::string& out, const ElfSymbols::Routine& routine) {
+  if (!out.empty()) out += ',';
+  out += "{\"name\":";
+  AppendString(out, routine.name);
+  out += ",\"file\":";
+  AppendString(out, routine.file);
+  out += '}';
+}
+
+// [frame, name, [arguments], routine, [left, top, right, bottom], estimated]
+void AppendCall(std::string& out, const preview::LogCall& call, int routine, const CallBounds& b) {
+  if (!out.empty()) out += ',';
+  out += '[' + std::to_string(call.frame) + ',';
+  AppendString(out, call.name);
+  out += ",[";
+  for (std::size_t k = 0; k < call.args.size(); ++k) {
+    if (k > 0) out += ',';
+    AppendArgument(out, call.args[k]);
+  }
+  out += "]," + std::to_string(routine);
+  if (b.bounds) {
+    char edges[128];
+    std::snprintf(edges, sizeof edges, ",[%.2f,%.2f,%.2f,%.2f]", (*b.bounds)[0], (*b.bounds)[1],
+                  (*b.bounds)[2], (*b.bounds)[3]);
+    out += edges;
+  }
+  if (b.estimated) out += ",true";
+  out += ']';
 }
 
 std::vector<std::string> Lines(const fs::path& file) {
@@ -121,7 +191,7 @@ fs::path Replayer::WriteScenario(const ReplayRequest& request, int& frames) cons
   return file;
 }
 
-json Replayer::Play(const ReplayRequest& request) {
+std::string Replayer::Play(const ReplayRequest& request) {
   if (request.width < 16 || request.height < 16 || request.width > kLargestSide ||
       request.height > kLargestSide) {
     throw ReplayError("a screen is 16 to 8192 pixels each way");
@@ -143,14 +213,22 @@ json Replayer::Play(const ReplayRequest& request) {
   return ReadLog(request.width, request.height, frames);
 }
 
-json Replayer::ReadLog(int width, int height, int frames) const {
+// Written as text, not built as a JSON value: a busy scene has some 30 000
+// calls, and building them as values took as long as playing them.
+std::string Replayer::ReadLog(int width, int height, int frames) const {
   const std::vector<std::string> log = Lines(tools_.work / "draw.log");
   const std::vector<std::string> callers = Lines(tools_.work / "callers.txt");
   BoundsTracker bounds(width, height);
-  json routines = json::array();
+  std::string routines;
   std::unordered_map<std::string, int> routine_index;
-  json calls = json::array();
+  std::string calls;
+  calls.reserve(log.size() * 64);
   for (std::size_t k = 0; k < log.size(); ++k) {
+    // Most lines are host queries the painter never reads: their name, the
+    // line's second word, rules them out before the line is parsed.
+    const std::string_view line = log[k];
+    const std::size_t name = line.find(' ') + 1;
+    if (name == 0 || !Painted(line.substr(name, line.find(' ', name) - name))) continue;
     preview::LogCall call;
     try {
       call = preview::parse_log_line(log[k]);
@@ -170,19 +248,13 @@ json Replayer::ReadLog(int width, int height, int frames) const {
     int index = -1;
     if (!routine.name.empty()) {
       const auto [at, added] = routine_index.emplace(routine.name + "@" + routine.file,
-                                                     static_cast<int>(routines.size()));
-      if (added) routines.push_back({{"name", routine.name}, {"file", routine.file}});
+                                                     static_cast<int>(routine_index.size()));
+      if (added) AppendRoutine(routines, routine);
       index = at->second;
     }
-    json args = json::array();
-    for (const preview::LogArg& arg : call.args) args.push_back(Argument(arg));
-    json entry = {call.frame, call.name, std::move(args), index};
-    if (b.bounds) entry.push_back(*b.bounds);
-    if (b.estimated) entry.push_back(true);
-    calls.push_back(std::move(entry));
+    AppendCall(calls, call, index, b);
   }
-  return {{"screen", {width, height}},
-          {"frames", frames},
-          {"routines", std::move(routines)},
-          {"calls", std::move(calls)}};
+  return "{\"screen\":[" + std::to_string(width) + "," + std::to_string(height) +
+         "],\"frames\":" + std::to_string(frames) + ",\"routines\":[" + routines + "],\"calls\":[" +
+         calls + "]}";
 }

@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "edit/exclusive.h"
 #include "elf_symbols.h"
@@ -38,8 +39,12 @@ class Replayer {
 
   // The game folder's data folder, which holds the dictionaries played.
   std::filesystem::path data_folder() const;
-  // Throws ReplayError with a one-line reason the page can show.
-  nlohmann::json Play(const ReplayRequest& request);
+  // The replay as JSON text:
+  //   {"screen": [w, h], "frames": n, "routines": [{"name", "file"}],
+  //    "calls": [[frame, name, [arguments], routine or -1, [l, t, r, b]?, true?]]}
+  // (true: the rectangle is an estimate). Throws ReplayError with a one-line
+  // reason the page can show.
+  std::string Play(const ReplayRequest& request);
   // The scenarios there are, by name.
   nlohmann::json Scenarios() const;
 
@@ -47,7 +52,7 @@ class Replayer {
   void CopySettings(int radar_type) const;
   // The scenario at the request's screen, and how many frames it plays.
   std::filesystem::path WriteScenario(const ReplayRequest& request, int& frames) const;
-  nlohmann::json ReadLog(int width, int height, int frames) const;
+  std::string ReadLog(int width, int height, int frames) const;
 
   ReplayTools tools_;
   std::filesystem::path settings_;

@@ -121,7 +121,7 @@ HttpResponse StudioApi::Replay(const HttpRequest& request) {
     replay.width = IntParam(request, "width", replay.width);
     replay.height = IntParam(request, "height", replay.height);
     replay.radar_type = IntParam(request, "radar", 0);
-    return Json(replayer_.Play(replay));
+    return HttpResponse{200, "application/json", replayer_.Play(replay)};
   } catch (const ReplayError& e) {
     return JsonError(422, e.what());
   }
