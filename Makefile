@@ -94,6 +94,8 @@ demo: native win32 preview
 	      --out dist/preview/hud-$$screen-radar$$type.png >/dev/null || exit 1; \
 	  done; \
 	done
+	# The layout studio for Windows, kept in the game folder.
+	tools/package-studio dist/studio build/win32 build/preview
 	# Every file a player copies, in the form sha256sum -c reads.
 	cd dist && find . -path ./preview -prune -o -type f ! -name SHA256SUMS -printf '%P\0' | \
 	  LC_ALL=C sort -z | xargs -0 sha256sum >SHA256SUMS
@@ -101,6 +103,7 @@ demo: native win32 preview
 	@echo "their checksums: dist/SHA256SUMS (sha256sum -c SHA256SUMS)"
 	@echo "the example scenarios played in the reference host; draw logs: build/demo/*.log"
 	@echo "previews of the busy scenario: dist/preview/*.png"
+	@echo "the layout studio for Windows: dist/studio/ (in the game folder, run studio\\slatepane-studio.exe)"
 
 # The picture the README shows: the busy scenario at 1920 x 1080, RADAR_TYPE 1.
 preview-image: native preview

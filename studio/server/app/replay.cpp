@@ -132,7 +132,9 @@ std::vector<std::string> Lines(const fs::path& file) {
 Replayer::Replayer(ReplayTools tools, fs::path settings)
     : tools_(std::move(tools)), settings_(std::move(settings)), symbols_(tools_.plugin) {
   const fs::path data = data_folder();
-  fs::remove_all(tools_.work);
+  // Only the game folder it made itself: the work folder may be one the user
+  // named, with other things in it.
+  fs::remove_all(tools_.work / "game");
   fs::create_directories(data / "color_configs");
   // The folder's own dictionaries, and the shipped ones for those it lacks.
   for (const fs::path& from : {settings_, tools_.dictionaries}) {
@@ -144,6 +146,33 @@ Replayer::Replayer(ReplayTools tools, fs::path settings)
       }
     }
   }
+#ifdef _WIN32
+  // refhost.exe plays the folder it lies in.
+  fs::copy_file(tools_.refhost, tools_.work / "game" / "refhost.exe");
+#endif
+}
+
+// The reference host's command line for one replay.
+std::vector<std::string> Replayer::Command(const fs::path& scenario) const {
+  std::vector<std::string> command = {
+#ifdef _WIN32
+      (tools_.work / "game" / "refhost.exe").string(),
+#else
+      tools_.refhost.string(),
+      "--game-folder",
+      (tools_.work / "game").string(),
+#endif
+      "--build",
+      "100",
+      "--plugin",
+      fs::absolute(tools_.plugin).string(),
+      "--scenario",
+      scenario.string(),
+      "--log",
+      (tools_.work / "draw.log").string(),
+      "--log-callers",
+      (tools_.work / "callers.txt").string()};
+  return command;
 }
 
 fs::path Replayer::data_folder() const { return tools_.work / "game" / "slate_pane_morrowfen"; }
@@ -200,12 +229,7 @@ std::string Replayer::Play(const ReplayRequest& request) {
   CopySettings(request.radar_type);
   int frames = 1;
   const fs::path scenario = WriteScenario(request, frames);
-  const ProgramRun run =
-      RunProgram({tools_.refhost.string(), "--build", "100", "--plugin", tools_.plugin.string(),
-                  "--game-folder", (tools_.work / "game").string(), "--scenario", scenario.string(),
-                  "--log", (tools_.work / "draw.log").string(), "--log-callers",
-                  (tools_.work / "callers.txt").string()},
-                 tools_.work / "refhost-errors.txt");
+  const ProgramRun run = RunProgram(Command(scenario), tools_.work / "refhost-errors.txt");
   if (run.status != 0) {
     const std::string first = run.errors.substr(0, run.errors.find('\n'));
     throw ReplayError("the reference host could not play the scenario: " + first);

@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "edit/exclusive.h"
 #include "elf_symbols.h"
@@ -50,6 +51,7 @@ class Replayer {
 
  private:
   void CopySettings(int radar_type) const;
+  std::vector<std::string> Command(const std::filesystem::path& scenario) const;
   // The scenario at the request's screen, and how many frames it plays.
   std::filesystem::path WriteScenario(const ReplayRequest& request, int& frames) const;
   std::string ReadLog(int width, int height, int frames) const;
