@@ -4,6 +4,7 @@
 //   slatepane-studio [--settings FOLDER] [--refhost FILE] [--plugin FILE]
 //                    [--scenarios FOLDER] [--dictionaries FOLDER] [--host-textures FILE]
 //                    [--page FOLDER] [--fonts FOLDER] [--work FOLDER] [--port N]
+//                    [--plugin-symbols FILE]
 //                    [--open | --no-browser]
 // Prints "slatepane-studio: http://127.0.0.1:PORT/" once it listens.
 // What is not given comes from the package make demo builds (dist/studio/,
@@ -35,14 +36,16 @@ namespace {
 #ifdef _WIN32
 constexpr const char* kRefhost = "refhost.exe";
 constexpr const char* kPlugin = "slatepane.asi";
+constexpr const char* kSymbols = "slatepane-symbols.dll";  // the plug-in's unstripped twin
 #else
 constexpr const char* kRefhost = "refhost";
 constexpr const char* kPlugin = "libslatepane.so";
+constexpr const char* kSymbols = "libslatepane.so";
 #endif
 
-const char* const kValued[] = {"--settings",     "--refhost",       "--plugin", "--scenarios",
-                               "--dictionaries", "--host-textures", "--page",   "--fonts",
-                               "--work",         "--port"};
+const char* const kValued[] = {
+    "--settings", "--refhost", "--plugin", "--scenarios", "--dictionaries",  "--host-textures",
+    "--page",     "--fonts",   "--work",   "--port",      "--plugin-symbols"};
 
 int Usage(const std::string& problem) {
   std::fprintf(stderr, "slatepane-studio: %s\n", problem.c_str());
@@ -84,6 +87,7 @@ void FillDefaults(const char* argv0, std::map<std::string, std::string>& o) {
       {"--scenarios", package / "scenarios"},
       {"--dictionaries", game / "slate_pane_morrowfen"},
       {"--host-textures", package / "host_textures.txd"},
+      {"--plugin-symbols", o.contains("--plugin") ? fs::path(o["--plugin"]) : package / kSymbols},
       {"--page", package / "page"},
       {"--fonts", package / "fonts"},
       {"--work",
@@ -110,9 +114,9 @@ std::string Check(std::map<std::string, std::string>& options) {
 int Serve(std::map<std::string, std::string>& o) {
   const fs::path settings = fs::canonical(o["--settings"]);
   EditSession session(settings);
-  Replayer replayer(
-      {o["--refhost"], o["--plugin"], o["--scenarios"], o["--dictionaries"], o["--work"]},
-      settings);
+  Replayer replayer({o["--refhost"], o["--plugin"], o["--plugin-symbols"], o["--scenarios"],
+                     o["--dictionaries"], o["--work"]},
+                    settings);
   TextureStore textures;
   textures.Load(replayer.data_folder(), o["--host-textures"]);
   StudioApi api(session, replayer, textures, {o["--page"], o["--fonts"]});

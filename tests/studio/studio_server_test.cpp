@@ -37,8 +37,8 @@ class StudioServerTest : public testing::Test {
                              dictionaries_.path().string() + " >/dev/null";
     ASSERT_EQ(std::system(make.c_str()), 0) << "make preview builds make_hud_dictionaries";
     replayer_ = std::make_unique<Replayer>(
-        ReplayTools{SLATEPANE_REFHOST, SLATEPANE_PLUGIN, SLATEPANE_SCENARIOS, dictionaries_.path(),
-                    work_.path() / "work"},
+        ReplayTools{SLATEPANE_REFHOST, SLATEPANE_PLUGIN, "", SLATEPANE_SCENARIOS,
+                    dictionaries_.path(), work_.path() / "work"},
         folder_.path());
     textures_.Load(replayer_->data_folder(), "");
     api_ = std::make_unique<StudioApi>(session_, *replayer_, textures_,

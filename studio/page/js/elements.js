@@ -26,9 +26,19 @@ const BY_PREFIX = [
   ['DrawScriptText', 'scripted text'], ['DrawOddJob', 'odd-job texts'],
 ];
 
+// A file name as the Windows plug-in's symbols give it may be cut to 14
+// bytes ("mission_title.").
+function groupOfFile(file) {
+  if (BY_FILE[file]) return BY_FILE[file];
+  if (file.length < 14) return null;
+  const full = Object.keys(BY_FILE).find((name) => name.startsWith(file));
+  return full ? BY_FILE[full] : null;
+}
+
 export function groupOf(routine) {
   if (!routine) return null;
-  if (routine.file && BY_FILE[routine.file]) return BY_FILE[routine.file];
+  const byFile = routine.file ? groupOfFile(routine.file) : null;
+  if (byFile) return byFile;
   const found = BY_PREFIX.find(([prefix]) => routine.name.startsWith(prefix));
   return found ? found[1] : null;
 }

@@ -90,7 +90,7 @@ void AppendArgument(std::string& out, const preview::LogArg& arg) {
   }
 }
 
-void AppendRoutine(std::string& out, const ElfSymbols::Routine& routine) {
+void AppendRoutine(std::string& out, const PluginSymbols::Routine& routine) {
   if (!out.empty()) out += ',';
   out += "{\"name\":";
   AppendString(out, routine.name);
@@ -130,7 +130,9 @@ std::vector<std::string> Lines(const fs::path& file) {
 }  // namespace
 
 Replayer::Replayer(ReplayTools tools, fs::path settings)
-    : tools_(std::move(tools)), settings_(std::move(settings)), symbols_(tools_.plugin) {
+    : tools_(std::move(tools)),
+      settings_(std::move(settings)),
+      symbols_(tools_.symbols.empty() ? tools_.plugin : tools_.symbols) {
   const fs::path data = data_folder();
   // Only the game folder it made itself: the work folder may be one the user
   // named, with other things in it.
@@ -265,7 +267,7 @@ std::string Replayer::ReadLog(int width, int height, int frames) const {
       b = bounds.Next(call);
     } catch (const preview::LogError&) {
     }
-    ElfSymbols::Routine routine;
+    PluginSymbols::Routine routine;
     if (k < callers.size() && callers[k] != "-") {
       routine = symbols_.At(static_cast<std::uint32_t>(std::stoul(callers[k], nullptr, 16)));
     }

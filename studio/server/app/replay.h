@@ -12,11 +12,12 @@
 #include <vector>
 
 #include "edit/exclusive.h"
-#include "elf_symbols.h"
+#include "plugin_symbols.h"
 
 struct ReplayTools {
   std::filesystem::path refhost;       // the reference host's executable
   std::filesystem::path plugin;        // the plug-in it loads
+  std::filesystem::path symbols;       // where the plug-in's routines are named; "": the plug-in
   std::filesystem::path scenarios;     // <name>.json files
   std::filesystem::path dictionaries;  // the shipped .txd files
   std::filesystem::path work;          // a folder of the studio's own
@@ -58,6 +59,6 @@ class Replayer {
 
   ReplayTools tools_;
   std::filesystem::path settings_;
-  ElfSymbols symbols_;
+  PluginSymbols symbols_;
   Exclusive lock_;
 };

@@ -1,4 +1,4 @@
-#include "elf_symbols.h"
+#include "plugin_symbols.h"
 
 #include <cxxabi.h>
 
@@ -19,13 +19,6 @@ bool ReadAt(const std::string& bytes, std::size_t at, T& value) {
   if (at > bytes.size() || bytes.size() - at < sizeof(T)) return false;
   std::memcpy(&value, bytes.data() + at, sizeof(T));
   return true;
-}
-
-std::string Demangle(const char* name) {
-  int status = 0;
-  std::unique_ptr<char, void (*)(void*)> text(abi::__cxa_demangle(name, nullptr, nullptr, &status),
-                                              std::free);
-  return status == 0 && text ? ShortRoutineName(text.get()) : std::string(name);
 }
 
 struct Section {
@@ -54,9 +47,26 @@ std::string ShortRoutineName(const std::string& demangled) {
   return colon == std::string::npos ? name : name.substr(colon + 2);
 }
 
-ElfSymbols::ElfSymbols(const std::filesystem::path& object) {
+std::string DemangledRoutineName(const char* name) {
+  int status = 0;
+  std::unique_ptr<char, void (*)(void*)> text(abi::__cxa_demangle(name, nullptr, nullptr, &status),
+                                              std::free);
+  return status == 0 && text ? ShortRoutineName(text.get()) : std::string(name);
+}
+
+PluginSymbols::PluginSymbols(const std::filesystem::path& object) {
   std::ifstream in(object, std::ios::binary);
   const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (bytes.starts_with("MZ")) {
+    ReadCoff(bytes);
+  } else {
+    ReadElf(bytes);
+  }
+  std::sort(functions_.begin(), functions_.end(),
+            [](const Function& a, const Function& b) { return a.start < b.start; });
+}
+
+void PluginSymbols::ReadElf(const std::string& bytes) {
   if (bytes.size() < 52 ||
       bytes.compare(0, 4,
                     "\x7F"
@@ -92,16 +102,16 @@ ElfSymbols::ElfSymbols(const std::filesystem::path& object) {
         if ((info & 0xF) == kFile) file = bytes.c_str() + text;
         if ((info & 0xF) != kFunction || size == 0) continue;
         functions_.push_back(
-            {value, size, {Demangle(bytes.c_str() + text), (info >> 4) == kLocal ? file : ""}});
+            {value,
+             size,
+             {DemangledRoutineName(bytes.c_str() + text), (info >> 4) == kLocal ? file : ""}});
       }
     }
     if (!functions_.empty()) break;
   }
-  std::sort(functions_.begin(), functions_.end(),
-            [](const Function& a, const Function& b) { return a.start < b.start; });
 }
 
-ElfSymbols::Routine ElfSymbols::At(std::uint32_t offset) const {
+PluginSymbols::Routine PluginSymbols::At(std::uint32_t offset) const {
   auto after = std::upper_bound(functions_.begin(), functions_.end(), offset,
                                 [](std::uint32_t o, const Function& f) { return o < f.start; });
   if (after == functions_.begin()) return {};
