@@ -1,6 +1,7 @@
 // The studio end to end in a real browser: an edit of MONEY_POS_TOP moves
 // the money and changes that line alone on disk; undo gives back the bytes;
-// a click on the radar shows its keys; shrinking the weapon wheel moves its
+// a larger money is flagged as running into the ammunition under it; a
+// click on the radar shows its keys; shrinking the weapon wheel moves its
 // slots with the ring. Takes the README's picture on the way.
 //   node studio_e2e.mjs ADDRESS SETTINGS_FOLDER SCREENSHOT.png
 import fs from 'node:fs';
@@ -41,6 +42,18 @@ try {
 
   await page.locator('#undo').click();
   await until(() => fs.readFileSync(layout).equals(original), 'undo to give back the original bytes');
+  await settled();
+
+  // A money twice as tall reaches down into the ammunition: flagged.
+  const overlapping = () => studio(() => window.studio.flags.some((f) => /ammunition and the money/.test(f)));
+  check(!(await overlapping()), 'no overlap flagged in the shipped layout');
+  const scale = page.locator('[data-key="MONEY_SCALE"] input').nth(1);
+  await scale.fill('1.9');
+  await scale.press('Tab');
+  await until(overlapping, 'the larger money to be flagged over the ammunition');
+  await settled();
+  await page.locator('#undo').click();
+  await until(() => fs.readFileSync(layout).equals(original), 'undoing the larger money');
   await settled();
 
   // A click on the radar selects it and shows its keys.
