@@ -133,7 +133,7 @@ bench: preview
 	@if $(EMULATED); then echo "i386 programs run under qemu-i386 here: these figures come from an emulator and are not comparable with native ones"; fi
 	build/native/bench/slatepane_bench
 	tools/install-deps studio
-	cmake --build --preset native -j $(JOBS) --target slatepane-studio
+	cmake --build --preset native -j $(JOBS) --target slatepane-studio refhost
 	tests/studio/run-browser-tests --bench $(CURDIR) $(CURDIR)/build/native $(CURDIR)/build/preview 	  $(CURDIR)/build/native/studio-bench
 
 # New inputs go to build/fuzz/corpus/<target>, findings to build/fuzz/findings/;
