@@ -144,6 +144,8 @@ TEST_F(StudioServerTest, RefusesWhatCouldReachOutsideOrBreakAFile) {
       {"chunked body", "POST /api/edit HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n0\r\n\r\n",
        501},
       {"no request line", "nonsense\r\n\r\n", 400},
+      {"another site's page", "POST /api/undo HTTP/1.1\r\nOrigin: http://example.com\r\n\r\n", 403},
+      {"a name made to point here", "GET /api/settings HTTP/1.1\r\nHost: example.com\r\n\r\n", 403},
       {"page outside its folder", "GET /page/../../etc/passwd HTTP/1.1\r\n\r\n", 404},
       {"encoded parent", "GET /page/%2e%2e/%2e%2e/etc/passwd HTTP/1.1\r\n\r\n", 404},
       {"unknown path", "GET /api/nothing HTTP/1.1\r\n\r\n", 404},

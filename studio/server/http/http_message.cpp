@@ -65,6 +65,8 @@ bool ReadHeader(std::string_view line, HttpHead& head, int& status) {
     status = 501;  // bodies come with a Content-Length only
     return false;
   }
+  if (SameLetters(name, "Host")) head.request.host = value;
+  if (SameLetters(name, "Origin")) head.request.origin = value;
   if (SameLetters(name, "Content-Length")) {
     const auto result =
         std::from_chars(value.data(), value.data() + value.size(), head.body_length);
@@ -143,6 +145,29 @@ std::optional<HttpHead> ParseHead(std::string_view head, int& status) {
     if (!ReadHeader(line, parsed, status)) return std::nullopt;
   }
   return parsed;
+}
+
+std::string ForeignRequest(const HttpRequest& request, std::uint16_t port) {
+  const std::string own = std::to_string(port);
+  // Compared piece by piece: GCC 12 warns wrongly (-Wrestrict) on a chain of +.
+  const auto local = [&](std::string_view host) {
+    for (const std::string_view name : {"127.0.0.1", "localhost"}) {
+      if (host == name) return true;
+      if (host.starts_with(name) && host.substr(name.size()) == std::string(1, ':').append(own)) {
+        return true;
+      }
+    }
+    return false;
+  };
+  if (!request.host.empty() && !local(request.host)) {
+    return "the studio answers requests for 127.0.0.1 only";
+  }
+  const std::string_view origin = request.origin;
+  if (request.method != "GET" && !origin.empty() &&
+      !(origin.starts_with("http://") && local(origin.substr(7)))) {
+    return "the studio takes changes from its own page only";
+  }
+  return "";
 }
 
 HttpResponse JsonError(int status, std::string_view message) {

@@ -3,6 +3,7 @@
 // A request is bounded: its head and its body each have a largest size, and
 // a body comes only with a Content-Length (no chunked bodies).
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -12,6 +13,8 @@ struct HttpRequest {
   std::string method;
   std::string path;  // decoded, without the query
   std::map<std::string, std::string, std::less<>> query;
+  std::string host;    // the Host header, "" when none came
+  std::string origin;  // the Origin header, "" when none came
   std::string body;
 
   // The query value, or `fallback`.
@@ -39,3 +42,10 @@ std::optional<HttpHead> ParseHead(std::string_view head, int& status);
 std::optional<std::string> PercentDecode(std::string_view text, bool plus_is_space);
 
 std::string ResponseBytes(const HttpResponse& response);
+
+// Whether a request may come to a server on 127.0.0.1:port: its Host names
+// this machine (a page of another site whose name was made to point here
+// names its own), and a request that changes something comes from the
+// studio's own page, not from another site's (which a browser marks with its
+// Origin). "" when it may, else why not.
+std::string ForeignRequest(const HttpRequest& request, std::uint16_t port);

@@ -117,6 +117,8 @@ void HttpServer::Answer(net::Socket socket) {
     return;
   } else if (!ReadBody(socket, parsed->body_length, body)) {
     return;
+  } else if (const std::string foreign = ForeignRequest(parsed->request, port_); !foreign.empty()) {
+    response = JsonError(403, foreign);
   } else {
     parsed->request.body = std::move(body);
     response = Dispatch(parsed->request);
