@@ -1,6 +1,7 @@
 # make test   installs what is missing, builds both targets and the preview, runs every test
 # make demo   builds the release package into dist/ with its SHA256SUMS, and the preview pictures into build/demo/preview/
 # make bench  measures the settings load and the HUD frame against their floor
+# make studio opens the layout studio on a working copy of the shipped settings (build/studio-settings)
 # make fuzz   runs each libFuzzer target for FUZZ_SECONDS (default 180) under the sanitizers
 # make soak   plays SOAK_FRAMES (100000) random frames, from SOAK_SEED, under the sanitizers
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
@@ -30,7 +31,7 @@ SANITIZER_ENV = if $(EMULATED); then \
 	  export ASAN_OPTIONS="detect_leaks=0$${ASAN_OPTIONS:+:$$ASAN_OPTIONS}" QEMU_RESERVED_VA=0xa0000000; \
 	fi;
 
-.PHONY: test demo bench native win32 preview preview-image deps clean native-asan fuzz soak
+.PHONY: test demo bench native win32 preview preview-image deps clean native-asan fuzz soak studio studio-image
 
 deps:
 	tools/install-deps native win32 wine preview
@@ -60,7 +61,7 @@ native-asan:
 	cmake --build --preset native-asan -j $(JOBS)
 
 test: native win32 preview native-asan
-	tools/install-deps wine
+	tools/install-deps wine studio
 	tools/check-dll build/win32/src/slatepane.asi
 	tools/check-dll build/win32/tools/slatepane-check/slatepane-check.exe
 	tools/check-reproducible
@@ -93,6 +94,8 @@ demo: native win32 preview
 	      --out build/demo/preview/hud-$$screen-radar$$type.png >/dev/null || exit 1; \
 	  done; \
 	done
+	# The layout studio for Windows, kept in the game folder.
+	tools/package-studio dist/studio build/win32 build/preview
 	# Every file a player copies, in the form sha256sum -c reads.
 	cd dist && find . -type f ! -name SHA256SUMS -printf '%P\0' | \
 	  LC_ALL=C sort -z | xargs -0 sha256sum >SHA256SUMS
@@ -100,10 +103,23 @@ demo: native win32 preview
 	@echo "their checksums: dist/SHA256SUMS (sha256sum -c SHA256SUMS)"
 	@echo "the example scenarios played in the reference host; draw logs: build/demo/*.log"
 	@echo "previews of the busy scenario: build/demo/preview/*.png"
+	@echo "the layout studio for Windows: dist/studio/ (in the game folder, run studio\\slatepane-studio.exe)"
 
 # The picture the README shows: the busy scenario at 1920 x 1080, RADAR_TYPE 1.
 preview-image: native preview
 	tools/preview --out docs/images/hud-preview.png
+
+# The layout studio on a working copy of the shipped settings, made once and
+# kept between runs; data/ itself is never edited.
+studio: native preview
+	[ -d build/studio-settings ] || cp -r data/slate_pane_morrowfen build/studio-settings
+	tools/studio --settings build/studio-settings $(if $(STUDIO_PORT),--port $(STUDIO_PORT))
+
+# The README's picture of the studio, taken by its browser test.
+studio-image: native preview
+	tools/install-deps studio
+	SLATEPANE_STUDIO_SCREENSHOT=docs/images/studio.png tests/studio/run-browser-tests \
+	  $(CURDIR) $(CURDIR)/build/native $(CURDIR)/build/preview $(CURDIR)/build/native/studio-browser
 
 # Figures come from Google Benchmark in the native reference host; the plug-in
 # DLL's size from the win32 build. Both builds are those make test uses.
@@ -117,6 +133,10 @@ bench: preview
 	@echo "plug-in DLL, stripped: $$(stat -c %s build/win32/src/slatepane.asi) bytes (build/win32/src/slatepane.asi)"
 	@if $(EMULATED); then echo "i386 programs run under qemu-i386 here: these figures come from an emulator and are not comparable with native ones"; fi
 	build/native/bench/slatepane_bench
+	tools/install-deps studio
+	cmake --build --preset native -j $(JOBS) --target slatepane-studio refhost
+	tests/studio/run-browser-tests --bench $(CURDIR) $(CURDIR)/build/native $(CURDIR)/build/preview \
+	  $(CURDIR)/build/native/studio-bench
 
 # New inputs go to build/fuzz/corpus/<target>, findings to build/fuzz/findings/;
 # the committed seeds in fuzz/corpus/ are read, never written.

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <stdexcept>
 
+#include "caller_log.h"
 #include "utf8_writer.h"
 
 namespace refhost {
@@ -94,8 +95,9 @@ std::string RecordedCall::text_arg(std::size_t index) const {
 
 DrawLog& DrawLog::call(std::string_view name) {
   if (observer_ != nullptr) observer_(observer_context_);
+  const std::uint32_t caller = caller_log::take_caller();
   if (!recording_) return *this;
-  calls_.push_back(RecordedCall{frame_, std::string(name), {}});
+  calls_.push_back(RecordedCall{frame_, std::string(name), {}, caller});
   return *this;
 }
 

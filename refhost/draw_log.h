@@ -16,6 +16,7 @@ struct RecordedCall {
   int frame = 0;
   std::string name;
   std::vector<std::string> args;
+  std::uint32_t caller = 0;  // return address in the plug-in, when caller_log is on
 
   std::string line() const;
   std::string text() const;  // the line without its frame number

@@ -1,5 +1,6 @@
 #include "host_image.h"
 
+#include "caller_log.h"
 #include "draw_log.h"
 #include "image_memory.h"
 #include "machine_code.h"
@@ -107,7 +108,7 @@ void HostImage::write_probe(int version) {
 
 void HostImage::write_routine(const HostSymbol& symbol, std::uint32_t id, std::uint32_t address) {
   if (void* entry = implementation(static_cast<HostId>(id))) {
-    machine_code::write_jump(at(address), machine_code::address_of(entry));
+    machine_code::write_jump(at(address), caller_log::route(id, machine_code::address_of(entry)));
     return;
   }
   machine_code::write_stub(at(address), id, symbol.call == HostCall::Cdecl ? 0 : symbol.stack_bytes,

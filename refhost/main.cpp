@@ -1,12 +1,15 @@
 // refhost: the reference host. Maps the host image of one build, loads the
 // plug-in into it, plays a scenario and writes the draw log:
 //   refhost --build {100|110|120|none} --plugin PATH [--scenario FILE]
-//           [--frames N] [--log FILE] [--game-folder DIR]
+//           [--frames N] [--log FILE] [--game-folder DIR] [--log-callers FILE]
 //   refhost --build {100|110|120|none} --print-map
-// and natively the operating-system options of os_options.h.
+// and natively the operating-system options of os_options.h. --log-callers
+// writes, line for line with the draw log, where in the plug-in each call
+// was made (caller_log.h).
 // After the plug-in is unloaded it checks that every intercepted call site
 // holds its original bytes again; with build none, that the plug-in changed no
 // byte of the image and made no host call. A failed check exits with 3.
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -16,7 +19,9 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
+#include "caller_log.h"
 #include "draw_log.h"
 #include "frame_loop.h"
 #include "game_files.h"
@@ -35,6 +40,7 @@ struct Options {
   std::string scenario;
   std::string log;
   std::string game_folder;
+  std::string callers;
   std::optional<int> frames;
   bool print_map = false;
   refhost::OsOptions os;
@@ -44,7 +50,7 @@ int usage(const std::string& problem) {
   if (!problem.empty()) std::fprintf(stderr, "refhost: %s\n", problem.c_str());
   std::fprintf(stderr,
                "usage: refhost --build {100|110|120|none} --plugin PATH [--scenario FILE]\n"
-               "               [--frames N] [--log FILE] [--game-folder DIR]\n"
+               "               [--frames N] [--log FILE] [--game-folder DIR] [--log-callers FILE]\n"
                "               [--log-protection] [--log-key-queries] [--log-message-boxes]\n"
                "               [--refuse-protection-call N] [--refuse-every-protection K]\n"
                "               [--refuse-protection-at ADDRESS] [--module-handle-fails-from N]\n"
@@ -52,8 +58,8 @@ int usage(const std::string& problem) {
   return 2;
 }
 
-const std::set<std::string, std::less<>> kValued = {"--build",  "--plugin", "--scenario",
-                                                    "--frames", "--log",    "--game-folder"};
+const std::set<std::string, std::less<>> kValued = {
+    "--build", "--plugin", "--scenario", "--frames", "--log", "--game-folder", "--log-callers"};
 
 // Empty when the options are complete; otherwise what is wrong with them.
 std::string parse(int argc, char** argv, Options& o) {
@@ -80,6 +86,8 @@ std::string parse(int argc, char** argv, Options& o) {
       o.log = argv[++k];
     } else if (arg == "--game-folder") {
       o.game_folder = argv[++k];
+    } else if (arg == "--log-callers") {
+      o.callers = argv[++k];
     }
   }
   if (o.build.empty()) return "--build is missing";
@@ -105,6 +113,22 @@ void write_log(const std::string& path) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   refhost::draw_log().print(out);
   if (!out) throw std::runtime_error("cannot write the draw log to " + path);
+}
+
+struct PluginExtent {
+  std::uint32_t base = 0;
+  std::uint32_t size = 0;
+};
+
+void write_callers(const std::string& path, const PluginExtent& plugin) {
+  if (path.empty()) return;
+  std::vector<std::uint32_t> callers;
+  for (const refhost::RecordedCall& call : refhost::draw_log().calls()) {
+    callers.push_back(call.caller);
+  }
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  refhost::caller_log::write(out, callers, plugin.base, plugin.size);
+  if (!out) throw std::runtime_error("cannot write the callers to " + path);
 }
 
 // Puts the scenario's files back however the run ends.
@@ -134,6 +158,11 @@ class LoadedPlugin {
     if (plugin_ == nullptr) throw std::runtime_error("cannot load " + path + ": " + error);
   }
   ~LoadedPlugin() { refhost::unload_plugin(plugin_); }
+  PluginExtent extent() const {
+    PluginExtent e;
+    refhost::plugin_extent(plugin_, e.base, e.size);
+    return e;
+  }
   LoadedPlugin(const LoadedPlugin&) = delete;
   LoadedPlugin& operator=(const LoadedPlugin&) = delete;
 
@@ -144,14 +173,17 @@ class LoadedPlugin {
 // Loads the plug-in, plays the frames and unloads it; returns the bytes of
 // the image the frames' calls wrote when the build is unknown to it.
 std::size_t play_plugin(const Options& o, refhost::HostImage& image,
-                        const refhost::Scenario& scenario) {
+                        const refhost::Scenario& scenario, PluginExtent& extent) {
   const LoadedPlugin plugin(o.plugin);
+  extent = plugin.extent();
   return refhost::play(image, scenario, o.frames.value_or(scenario.frames), image.version() == 0);
 }
 
 int run(const Options& o) {
   const refhost::Scenario scenario =
       o.scenario.empty() ? refhost::Scenario{} : refhost::Scenario::load(o.scenario);
+  // The routines' trampolines are written with the image.
+  if (!o.callers.empty()) refhost::caller_log::enable();
   refhost::HostImage image(refhost::parse_build(o.build));
   refhost::set_current_image(&image);
   if (o.print_map) {
@@ -167,10 +199,12 @@ int run(const Options& o) {
   const PutBackGameFiles put_back;
   refhost::set_up(image, scenario);
   const refhost::CodeSnapshot before(image);
-  const std::size_t written = play_plugin(o, image, scenario);
+  PluginExtent plugin;
+  const std::size_t written = play_plugin(o, image, scenario, plugin);
   // Before the log is written: it may go into the game folder.
   const std::string folder = check_game_folder(game_folder_untouched);
   write_log(o.log);
+  write_callers(o.callers, plugin);
   std::string problem = image.version() == 0 ? refhost::check_inert(before, image, written)
                                              : refhost::check_restored(before, image);
   if (problem.empty()) problem = folder;

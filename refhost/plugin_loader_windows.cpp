@@ -12,4 +12,13 @@ void* load_plugin(const std::string& path, std::string& error) {
 
 void unload_plugin(void* plugin) { FreeLibrary(static_cast<HMODULE>(plugin)); }
 
+// A module handle is its base address; the PE header gives the image's size.
+void plugin_extent(void* plugin, std::uint32_t& base, std::uint32_t& size) {
+  const auto* bytes = static_cast<const std::uint8_t*>(plugin);
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(bytes);
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(bytes + dos->e_lfanew);
+  base = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(plugin));
+  size = nt->OptionalHeader.SizeOfImage;
+}
+
 }  // namespace refhost
