@@ -63,6 +63,7 @@ native-asan:
 # The checks are in .clang-tidy and tools/lint-cppcheck.txt. Only the compile
 # commands of the four builds are needed, so they are configured, not built;
 # Google Benchmark is installed so that the benchmark's sources are checked too.
+# Several minutes on two cores: CI runs it after make test (.ci/run).
 lint:
 	tools/install-deps native win32 preview asan bench lint
 	cmake --preset native >/dev/null
