@@ -11,9 +11,8 @@
 #include "runtime/host_address_table.h"
 #include "runtime/host_types.h"
 
-// The X-macros' arguments are names, types and parameter lists, which
-// parentheses would break.
-// NOLINTBEGIN(bugprone-macro-parentheses)
+// NOLINTBEGIN(bugprone-macro-parentheses): the X-macros' arguments are names,
+// types and parameter lists, which parentheses would break.
 #define HOST_WHERE_FIXED(family, name, a) host_address(a)
 #define HOST_WHERE_BOUND(family, name, a) HostAddressTable::family##_##name.address
 
