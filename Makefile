@@ -4,6 +4,7 @@
 # make studio opens the layout studio on a working copy of the shipped settings (build/studio-settings)
 # make fuzz   runs each libFuzzer target for FUZZ_SECONDS (default 180) under the sanitizers
 # make soak   plays SOAK_FRAMES (100000) random frames, from SOAK_SEED, under the sanitizers
+# make lint   clang-tidy and cppcheck over every source the builds compile; any finding fails
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # The busy scenario previewed at these screen sizes, for each of these RADAR_TYPE values.
 PREVIEW_SCREENS = 1920x1080 1280x1024 3440x1440
@@ -31,7 +32,7 @@ SANITIZER_ENV = if $(EMULATED); then \
 	  export ASAN_OPTIONS="detect_leaks=0$${ASAN_OPTIONS:+:$$ASAN_OPTIONS}" QEMU_RESERVED_VA=0xa0000000; \
 	fi;
 
-.PHONY: test demo bench native win32 preview preview-image deps clean native-asan fuzz soak studio studio-image
+.PHONY: test demo bench native win32 preview preview-image deps clean native-asan fuzz soak studio studio-image lint
 
 deps:
 	tools/install-deps native win32 wine preview
@@ -50,7 +51,7 @@ win32:
 # own architecture (Cairo).
 preview:
 	tools/install-deps preview
-	cmake -S preview -B build/preview -DCMAKE_BUILD_TYPE=Release
+	cmake -S preview -B build/preview -DCMAKE_BUILD_TYPE=Release -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 	cmake --build build/preview -j $(JOBS)
 
 # The plug-in, the reference host and the unit tests under AddressSanitizer
@@ -59,6 +60,18 @@ native-asan:
 	tools/install-deps native asan
 	cmake --preset native-asan
 	cmake --build --preset native-asan -j $(JOBS)
+
+# The checks are in .clang-tidy and tools/lint-cppcheck.txt. Only the compile
+# commands of the four builds are needed, so they are configured, not built;
+# Google Benchmark is installed so that the benchmark's sources are checked too.
+# Several minutes on two cores: CI runs it after make test (.ci/run).
+lint:
+	tools/install-deps native win32 preview asan bench lint
+	cmake --preset native >/dev/null
+	cmake --preset native-asan >/dev/null
+	cmake --preset win32 >/dev/null
+	cmake -S preview -B build/preview -DCMAKE_BUILD_TYPE=Release -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
+	tools/lint -j $(JOBS)
 
 test: native win32 preview native-asan
 	tools/install-deps wine studio

@@ -32,8 +32,8 @@ BusyHost::BusyHost(bool recording) : recording_(recording) {
   plugin_ = refhost::load_plugin(setup().plugin, error);
   if (plugin_ == nullptr) return;
   refhost::start_renderer(*image_);
-  for (int frame = 1; frame <= kBusiestFrame; ++frame) {
-    refhost::begin_frame(*image_, scenario, frame);
+  for (int played = 1; played <= kBusiestFrame; ++played) {
+    refhost::begin_frame(*image_, scenario, played);
     refhost::run_frame_calls(*image_);
   }
   image_->set<float>("HostTime.Step", 0.0f);

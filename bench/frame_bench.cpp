@@ -25,7 +25,7 @@ void PlayFrames(benchmark::State& state, bool recording) {
     state.SkipWithError("the plug-in does not load");
     return;
   }
-  for (auto _ : state) host.frame();
+  for ([[maybe_unused]] auto _ : state) host.frame();
 }
 
 }  // namespace
@@ -39,7 +39,7 @@ void ProtectionChanges(benchmark::State& state) {
     return;
   }
   const std::vector<refhost::os_shim::ProtectCall> calls = host.frame_protections();
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     for (const refhost::os_shim::ProtectCall& call : calls) {
       std::uint32_t previous = 0;
       VirtualProtect(call.address, call.size, call.protection, &previous);
@@ -55,7 +55,7 @@ void TextureLookups(benchmark::State& state) {
     return;
   }
   const std::vector<std::string> names = host.frame_slot_lookups();
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     for (const std::string& name : names) benchmark::DoNotOptimize(host.find_slot(name.c_str()));
   }
   state.counters["calls"] = static_cast<double>(names.size());
@@ -67,7 +67,7 @@ void HudFrameRecorded(benchmark::State& state) { PlayFrames(state, true); }
 void LoadToFirstFrame(benchmark::State& state) {
   const refhost::Scenario scenario = refhost::Scenario::load(setup().scenario);
   refhost::draw_log().set_recording(false);
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     state.PauseTiming();
     auto image = std::make_unique<refhost::HostImage>(100);
     refhost::set_current_image(image.get());

@@ -46,7 +46,7 @@ void Floor(benchmark::State& state) {
   LoadHudSettings(s);  // the colour scheme file the layout selects
   const std::string layout = NativePath(kLayoutSettingsFile);
   const std::string colours = NativePath(ColourSchemeFile(s.RADAR_TYPE));
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     const bool read = ReadWholeFile(layout.c_str()) && ReadWholeFile(colours.c_str());
     if (!read) {
       state.SkipWithError("the shipped settings files cannot be read");
@@ -58,7 +58,7 @@ void Floor(benchmark::State& state) {
 
 void LoadSettings(benchmark::State& state) {
   HudSettings s;
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     LoadHudSettings(s);
     benchmark::DoNotOptimize(s);
     benchmark::ClobberMemory();
@@ -69,7 +69,7 @@ void LoadSettings(benchmark::State& state) {
 
 void LoadSettingsEdited(benchmark::State& state) {
   HudSettings s;
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     ForgetLastLoad();
     LoadHudSettings(s);
     benchmark::DoNotOptimize(s);

@@ -34,13 +34,18 @@ struct Scalar {
 template <typename T>
 constexpr bool kPlain = !std::is_pointer_v<T>;
 
+// How the decoder varies a host variable of this type.
+template <typename T>
+constexpr ScalarKind KindOf() {
+  if constexpr (std::is_floating_point_v<T>) return ScalarKind::Float;
+  return ScalarKind::Integer;
+}
+
 const std::vector<Scalar>& Scalars() {
   static const std::vector<Scalar> scalars = [] {
     std::vector<Scalar> out;
 #define HOST_VALUE(family, name, type, form, a, b, c) \
-  if (kPlain<type>)                                   \
-    out.push_back({#family "." #name, sizeof(type),   \
-                   std::is_floating_point_v<type> ? ScalarKind::Float : ScalarKind::Integer});
+  if (kPlain<type>) out.push_back({#family "." #name, sizeof(type), KindOf<type>()});
 #define HOST_ARRAY(family, name, type, count, form, a, b, c)
 #define HOST_ROUTINE(family, name, conv, result, params, args, form, a, b, c)
 #include "runtime/host_symbols.inc"
@@ -145,6 +150,7 @@ const float kFloats[] = {0.0f,
                          -std::numeric_limits<float>::infinity(),
                          std::numeric_limits<float>::quiet_NaN()};
 
+// cppcheck-suppress constParameter ; it writes the image's memory
 void WriteBytes(refhost::HostImage& image, const char* name, std::size_t offset, const void* bytes,
                 std::size_t size) {
   std::uint8_t* at = image.symbol(name);

@@ -33,7 +33,7 @@ fuzzing::PluginHost& Host() {
 
 // The plug-in is loaded before the fuzzing starts, so that the engine sees
 // its coverage counters from the first input on.
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
   Host();
   return 0;
 }

@@ -60,8 +60,7 @@ PluginHost::~PluginHost() {
 }
 
 void PluginHost::Reset() {
-  refhost::HostImage& image = *image_;
-  image.clear_data();
+  image_->clear_data();
   refhost::player::reset();
   refhost::game_state::reset();
   refhost::radar::reset();
@@ -71,7 +70,7 @@ void PluginHost::Reset() {
   refhost::Scenario screen;
   screen.width = kScreenWidth;
   screen.height = kScreenHeight;
-  refhost::set_up(image, screen);
+  refhost::set_up(*image_, screen);
   layout_.values.clear();
   layout_.changed = true;
   WriteLayout();

@@ -25,6 +25,7 @@
 // A small quarantine keeps the sanitizer's own holding of freed memory (and
 // the spread of its allocator) from passing for growth; freed memory is
 // still poisoned until it is reused.
+// NOLINTNEXTLINE(bugprone-reserved-identifier): the sanitizer runtime asks for it by this name
 extern "C" const char* __asan_default_options() { return "quarantine_size_mb=1"; }
 
 namespace {

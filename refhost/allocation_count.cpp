@@ -9,6 +9,7 @@
 
 // glibc's own allocator, under the names it exports for allocators that
 // wrap it.
+// NOLINTBEGIN(bugprone-reserved-identifier): glibc's names, and the bounds the linker defines
 extern "C" {
 void* __libc_malloc(std::size_t size);
 void* __libc_calloc(std::size_t count, std::size_t size);
@@ -24,6 +25,7 @@ void* __libc_pvalloc(std::size_t size);
 #define SLATEPANE_COUNTING __attribute__((section("slatepane_counting"), noinline))
 extern "C" char __start_slatepane_counting[];
 extern "C" char __stop_slatepane_counting[];
+// NOLINTEND(bugprone-reserved-identifier)
 
 namespace refhost::allocation_count {
 
@@ -66,14 +68,14 @@ void add_code(CodeRanges& ranges, const dl_phdr_info* info) {
   for (int k = 0; k < info->dlpi_phnum && ranges.count < kMaxRanges; ++k) {
     const ElfW(Phdr)& segment = info->dlpi_phdr[k];
     if (segment.p_type != PT_LOAD || (segment.p_flags & PF_X) == 0) continue;
-    const std::uintptr_t start = info->dlpi_addr + segment.p_vaddr;
-    ranges.first[ranges.count] = start;
-    ranges.end[ranges.count] = start + segment.p_memsz;
+    const std::uintptr_t from = info->dlpi_addr + segment.p_vaddr;
+    ranges.first[ranges.count] = from;
+    ranges.end[ranges.count] = from + segment.p_memsz;
     ++ranges.count;
   }
 }
 
-int collect(dl_phdr_info* info, std::size_t, void* data) {
+int collect(dl_phdr_info* info, std::size_t /*size*/, void* data) {
   Search& search = *static_cast<Search*>(data);
   if (search.first) {
     add_code(host_code, info);

@@ -129,7 +129,7 @@ DrawLog& DrawLog::address(std::uint32_t host_address) {
   if (!recording_) return *this;
   char buffer[16];
   std::snprintf(buffer, sizeof(buffer), "0x%06X", static_cast<unsigned>(host_address));
-  calls_.back().args.push_back(buffer);
+  calls_.back().args.emplace_back(buffer);
   return *this;
 }
 

@@ -38,7 +38,7 @@ std::string check_untouched(const FolderSnapshot& before, const std::string& fol
     if (now->second != was) return "the game folder's " + name + " was changed";
   }
   for (const auto& [name, is] : after.entries) {
-    if (before.entries.count(name) == 0) return "the game folder gained " + name;
+    if (!before.entries.contains(name)) return "the game folder gained " + name;
   }
   return "";
 }

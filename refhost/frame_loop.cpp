@@ -98,6 +98,7 @@ void set_up(HostImage& image, const Scenario& scenario) {
   apply_files(scenario.start);
 }
 
+// cppcheck-suppress constParameter ; the host code it runs writes the image
 void start_renderer(HostImage& image) {
   draw_log().set_frame(0);
   image.run_site_routine(HostSite::RendererStart);
@@ -111,6 +112,7 @@ void begin_frame(HostImage& image, const Scenario& scenario, int frame) {
   if (starts(change)) image.run_site_routine(HostSite::RendererStart);
 }
 
+// cppcheck-suppress constParameter ; the host code it runs writes the image
 void run_frame_calls(HostImage& image) {
   for (HostSite site : kFrameCalls) image.run_site_routine(site);
 }
@@ -119,6 +121,7 @@ void end_frame(const Scenario& scenario, int frame) {
   if (auto step = scenario.at.find(frame); step != scenario.at.end()) apply_files(step->second);
 }
 
+// cppcheck-suppress constParameter ; the host code it runs writes the image
 void stop_renderer(HostImage& image, int frames) {
   draw_log().set_frame(frames + 1);
   image.run_site_routine(HostSite::RendererStop);

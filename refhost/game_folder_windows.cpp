@@ -6,11 +6,11 @@
 
 namespace refhost {
 
-void use_game_folder(const std::string&) {
+void use_game_folder(const std::string& /*folder*/) {
   throw std::runtime_error("under Windows the game folder is refhost.exe's own folder");
 }
 
-std::function<std::string()> watch_game_folder(const std::string&) {
+std::function<std::string()> watch_game_folder(const std::string& /*requested*/) {
   return [] { return std::string(); };
 }
 

@@ -1,5 +1,7 @@
 #include "host_image.h"
 
+#include <utility>
+
 #include "caller_log.h"
 #include "draw_log.h"
 #include "image_memory.h"
@@ -31,8 +33,8 @@ std::uint32_t column_address(const HostSymbol& symbol, int version) {
 
 }  // namespace
 
-HostImage::HostImage(int version, const std::vector<int>& extra_probes)
-    : version_(version), extra_probes_(extra_probes) {
+HostImage::HostImage(int version, std::vector<int> extra_probes)
+    : version_(version), extra_probes_(std::move(extra_probes)) {
   block_ = image_memory::reserve(kFirst, kEnd - kFirst, base_);
   if (block_ == nullptr) throw std::runtime_error("cannot map the host image");
   write_code();

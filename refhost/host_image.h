@@ -23,7 +23,7 @@ class HostImage {
 
   // version 100, 110 or 120, or 0 for an executable the plug-in does not know.
   // extra_probes writes the probes of further builds as well.
-  explicit HostImage(int version, const std::vector<int>& extra_probes = {});
+  explicit HostImage(int version, std::vector<int> extra_probes = {});
   ~HostImage();
   HostImage(const HostImage&) = delete;
   HostImage& operator=(const HostImage&) = delete;
@@ -49,11 +49,11 @@ class HostImage {
   // Runs the host routine that holds a call site, as the host's frame does,
   // and returns what it returns. The site's own target counts its calls and
   // answers kSiteAnswer + the site's index.
-  std::uint32_t run_site_routine(HostSite site) const;
-  static int site_target_calls(HostSite site);
+  std::uint32_t run_site_routine(HostSite which) const;
+  static int site_target_calls(HostSite which);
   static constexpr std::uint32_t kSiteAnswer = 0x5E7E0000;
   // The site's call instruction in this build; null for an unrecognised build.
-  std::uint8_t* site(HostSite site) const;
+  std::uint8_t* site(HostSite which) const;
 
   template <typename T>
   T get(std::string_view name, std::size_t offset = 0) const {

@@ -246,6 +246,7 @@ void write_text16(std::uint8_t* at, const std::string& name, const json& value, 
   if (!value.is_string()) throw std::runtime_error(name + ": expected a text");
   const std::u16string text = utf16_from_utf8(value.get<std::string>()) + u'\0';
   if (text.size() > cap) throw std::runtime_error(name + ": text longer than the field");
+  // NOLINTNEXTLINE(bugprone-not-null-terminated-result): text ends in the u'\0' added above
   std::memcpy(at, text.data(), 2 * text.size());
 }
 

@@ -28,6 +28,6 @@ void unseal_code(std::uint8_t* start, std::uint32_t size) {
   VirtualProtect(start, size, PAGE_EXECUTE_READWRITE, &previous);
 }
 
-void release(std::uint8_t* block, std::uint32_t) { VirtualFree(block, 0, MEM_RELEASE); }
+void release(std::uint8_t* block, std::uint32_t /*size*/) { VirtualFree(block, 0, MEM_RELEASE); }
 
 }  // namespace refhost::image_memory

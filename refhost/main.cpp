@@ -64,7 +64,7 @@ const std::set<std::string, std::less<>> kValued = {
 // Empty when the options are complete; otherwise what is wrong with them.
 std::string parse(int argc, char** argv, Options& o) {
   for (int k = 1; k < argc; ++k) {
-    const std::string os = refhost::read_os_option(argc, argv, k, o.os);
+    std::string os = refhost::read_os_option(argc, argv, k, o.os);
     if (os.empty()) continue;
     if (os != "unknown") return os;
     const std::string arg = argv[k];
@@ -142,7 +142,7 @@ struct PutBackGameFiles {
 // While the scenario's files stand, the folder must hold what it held plus
 // them: the plug-in wrote nothing. Once they are put back, what it held.
 std::string check_game_folder(const std::function<std::string()>& untouched) {
-  const std::string played = untouched();
+  std::string played = untouched();
   const std::string put_back = refhost::game_files().restore();
   if (!played.empty()) return played;
   return put_back.empty() ? untouched() : put_back;

@@ -51,7 +51,7 @@ std::string read_os_option(int argc, char** argv, int& k, OsOptions& o) {
   if (count == nullptr && arg != "--refuse-protection-at") return "unknown";
   if (k + 1 >= argc) return arg + " needs a value";
   const char* value = argv[++k];
-  if (arg == "--refuse-protection-at") {
+  if (count == nullptr) {  // --refuse-protection-at
     if (read_code_address(value, o.refuse_at)) return "";
     return arg + " takes a host code address from 0x600000 to 0x6FFFFF, not " + value;
   }

@@ -6,6 +6,7 @@
 namespace refhost {
 
 // Counted from here: the refusals and the log start with the plug-in's load.
+// cppcheck-suppress constParameter ; the refusals are of changes to the image's memory
 std::string apply_os_options(const OsOptions& o, HostImage& image) {
   os_call_log::set_switches(o.log);
   if (o.refuse_call != 0) os_shim::fail_protection_call(o.refuse_call);

@@ -206,7 +206,7 @@ void* GetModuleHandleA(const char* name) {
 
 // Windows semantics: a path that does not fit is cut to size - 1 characters,
 // terminated, and the result is `size`.
-std::uint32_t GetModuleFileNameA(void*, char* buffer, std::uint32_t size) {
+std::uint32_t GetModuleFileNameA(void* /*module*/, char* buffer, std::uint32_t size) {
   if (size == 0) return 0;
   const std::string path = module_file_name();
   if (path.size() >= size) {

@@ -24,7 +24,7 @@ struct Search {
   CodeRange range;
 };
 
-int find_segments(dl_phdr_info* info, std::size_t, void* data) {
+int find_segments(dl_phdr_info* info, std::size_t /*size*/, void* data) {
   Search& search = *static_cast<Search*>(data);
   if (info->dlpi_name == nullptr || search.path != info->dlpi_name) return 0;
   CodeRange range{~0u, 0};

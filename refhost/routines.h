@@ -11,11 +11,13 @@ struct HostRoutineType;
 
 #define HOST_VALUE(family, name, type, form, a, b, c)
 #define HOST_ARRAY(family, name, type, count, form, a, b, c)
+// NOLINTBEGIN(bugprone-macro-parentheses): result is a type, params a parameter list
 #define HOST_ROUTINE(family, name, conv, result, params, args, form, a, b, c) \
   template <>                                                                 \
   struct HostRoutineType<HostId::family##_##name> {                           \
     using type = result(conv*) params;                                        \
   };
+// NOLINTEND(bugprone-macro-parentheses)
 #include "runtime/host_symbols.inc"
 #undef HOST_VALUE
 #undef HOST_ARRAY

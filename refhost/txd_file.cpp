@@ -195,7 +195,7 @@ std::vector<TextureEntry> named_textures(const std::vector<std::string>& names, 
                                          std::uint16_t height) {
   std::vector<TextureEntry> out;
   out.reserve(names.size());
-  for (const std::string& name : names) out.push_back(TextureEntry{name, width, height});
+  for (const std::string& name : names) out.emplace_back(name, width, height);
   return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 
 namespace art {
@@ -29,7 +30,8 @@ refhost::txd::TextureEntry Canvas::crop(const std::string& name, int x, int y, i
   std::vector<std::uint8_t> rgba;
   rgba.reserve(static_cast<std::size_t>(width) * height * 4);
   for (int row = y; row < y + height; ++row) {
-    const auto* pixels = reinterpret_cast<const std::uint32_t*>(data + row * stride);
+    const auto* pixels =
+        reinterpret_cast<const std::uint32_t*>(data + std::ptrdiff_t{row} * stride);
     for (int column = x; column < x + width; ++column) {
       const std::uint32_t p = pixels[column];
       const std::uint32_t a = p >> 24;

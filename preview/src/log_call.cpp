@@ -103,7 +103,8 @@ LogCall parse_log_line(std::string_view line) {
   const std::size_t space = line.find(' ');
   const std::string_view frame = line.substr(0, space);
   const auto result = std::from_chars(frame.data(), frame.data() + frame.size(), call.frame);
-  if (frame.empty() || result.ptr != frame.data() + frame.size() || space == line.npos) {
+  if (frame.empty() || result.ptr != frame.data() + frame.size() ||
+      space == std::string_view::npos) {
     throw LogError("a line must start with a frame number and a host routine's name");
   }
   std::size_t at = space + 1;

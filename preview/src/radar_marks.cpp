@@ -43,7 +43,7 @@ void draw_radar_sprite(cairo_t* cr, const LogCall& call, const TextureLibrary& l
 
 void draw_radar_trace(cairo_t* cr, const LogCall& call, const Screen& screen) {
   const double x = call.f(0), y = call.f(1);
-  const double half = screen.unit(2.0 * (std::max(call.i(2), 0LL) + 2));
+  const double half = screen.unit(2.0 * static_cast<double>(std::max(call.i(2), 0LL) + 2));
   const Rgba colour{byte_of(call.i(3)), byte_of(call.i(4)), byte_of(call.i(5)), byte_of(call.i(6))};
   const long long shape = call.i(7);
   cairo_save(cr);

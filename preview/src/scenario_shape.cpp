@@ -22,7 +22,7 @@ json read_json(const std::filesystem::path& file) {
     return scenario;
   } catch (const std::exception& e) {
     std::string reason = e.what();
-    if (const auto cut = reason.find('\n'); cut != reason.npos) reason.resize(cut);
+    if (const auto cut = reason.find('\n'); cut != std::string::npos) reason.resize(cut);
     throw std::runtime_error("the scenario " + file.string() + " does not parse: " + reason);
   }
 }

@@ -47,8 +47,8 @@ void wrap_paragraph(cairo_t* cr, std::string_view paragraph, double limit,
 }
 
 double wrap_limit(const TextStyle& style, float x) {
-  const double limit =
-      style.centred || style.right_aligned ? style.line_width : double{style.wrap_x} - x;
+  const double limit = style.centred || style.right_aligned ? style.line_width
+                                                            : static_cast<double>(style.wrap_x) - x;
   return limit > 0 ? limit : std::numeric_limits<double>::infinity();
 }
 
@@ -60,7 +60,7 @@ double line_left(const TextStyle& style, float x, double width) {
 
 Rgba faded(Rgba c, float fade_alpha) {
   const float fade = std::isnan(fade_alpha) ? 0.0f : std::clamp(fade_alpha, 0.0f, 255.0f);
-  c.a = static_cast<std::uint8_t>(std::lround(c.a * fade / 255.0f));
+  c.a = static_cast<std::uint8_t>(std::lround(static_cast<float>(c.a) * fade / 255.0f));
   return c;
 }
 
@@ -123,8 +123,8 @@ TextLayout TextPainter::layout(cairo_t* cr, const TextStyle& style, float x, flo
   }
   for (std::size_t k = 0; k < lines.size(); ++k) {
     const double width = advance(cr, lines[k]);
-    out.lines.push_back(
-        TextLine{lines[k], line_left(style, x, width), y + k * out.line_height, width});
+    out.lines.push_back(TextLine{lines[k], line_left(style, x, width),
+                                 y + static_cast<double>(k) * out.line_height, width});
   }
   return out;
 }

@@ -1,6 +1,7 @@
 #include "texture_library.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -43,7 +44,7 @@ Surface image_from_rgba(int width, int height, const std::vector<std::uint8_t>& 
   unsigned char* data = cairo_image_surface_get_data(image.get());
   const int stride = cairo_image_surface_get_stride(image.get());
   for (int y = 0; y < height; ++y) {
-    auto* row = reinterpret_cast<std::uint32_t*>(data + y * stride);
+    auto* row = reinterpret_cast<std::uint32_t*>(data + std::ptrdiff_t{y} * stride);
     for (int x = 0; x < width; ++x) {
       const std::uint8_t* p = &rgba[(static_cast<std::size_t>(y) * width + x) * 4];
       // Cairo keeps a pixel as one native 32-bit word, alpha in the top byte.

@@ -1,6 +1,7 @@
 #include "textured_fill.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -91,7 +92,7 @@ Surface tinted(const Texture& texture, Rgba colour) {
   // Each premultiplied channel times its colour component, and times the opacity.
   const std::uint32_t factors[4] = {colour.b, colour.g, colour.r, 255};
   for (int y = 0; y < texture.height; ++y) {
-    auto* row = reinterpret_cast<std::uint32_t*>(data + y * stride);
+    auto* row = reinterpret_cast<std::uint32_t*>(data + std::ptrdiff_t{y} * stride);
     for (int x = 0; x < texture.width; ++x) {
       std::uint32_t pixel = 0;
       for (int k = 0; k < 4; ++k) {

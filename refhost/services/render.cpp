@@ -69,6 +69,7 @@ HOST_CDECL void set_mask_vertices(int count, const FloatPoint* screen) {
   }
 }
 
+// cppcheck-suppress constParameter ; the host routine's own signature
 HOST_CDECL void render_primitive(int primitive, void* vertices, int count) {
   DrawLog& log = log_call(HostId::HostIm2D_RenderPrimitive).i(primitive);
   if (vertices == nullptr) {

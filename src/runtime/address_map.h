@@ -39,6 +39,7 @@ template <typename R, typename... A>
 struct Routine<R(A...)> {
   static constexpr bool returns_float = std::is_floating_point_v<R>;
   static constexpr std::uint32_t stack_bytes(HostCall call) {
+    // NOLINTNEXTLINE(bugprone-sizeof-expression): a pointer argument takes a pointer's slot
     std::uint32_t total = (0 + ... + stack_slot(sizeof(A)));
     // thiscall passes its first argument in ECX.
     return call == HostCall::Thiscall && total >= 4 ? total - 4 : total;

@@ -11,6 +11,8 @@
 #include "runtime/host_address_table.h"
 #include "runtime/host_types.h"
 
+// NOLINTBEGIN(bugprone-macro-parentheses): the X-macros' arguments are names,
+// types and parameter lists, which parentheses would break.
 #define HOST_WHERE_FIXED(family, name, a) host_address(a)
 #define HOST_WHERE_BOUND(family, name, a) HostAddressTable::family##_##name.address
 
@@ -29,6 +31,7 @@
     return reinterpret_cast<Routine>(HOST_WHERE_##form(family, name, a)) args; \
   }                                                                            \
   }
+// NOLINTEND(bugprone-macro-parentheses)
 #include "runtime/host_symbols.inc"
 #undef HOST_VALUE
 #undef HOST_ARRAY

@@ -7,12 +7,13 @@ namespace {
 
 // The plain function a handler wraps, or null for lambdas and other callables.
 void (*PlainFunction(const HudEvent::Handler& handler))() {
-  if (auto f = handler.target<void (*)()>()) return *f;
-  if (auto f = handler.target<void (*)() noexcept>()) return *f;
+  if (const auto* f = handler.target<void (*)()>()) return *f;
+  if (const auto* f = handler.target<void (*)() noexcept>()) return *f;
   return nullptr;
 }
 
 bool SamePlainFunction(const HudEvent::Handler& a, const HudEvent::Handler& b) {
+  // cppcheck-suppress constVariable ; a function pointer has no const to point to
   const auto x = PlainFunction(a);
   return x != nullptr && x == PlainFunction(b);
 }

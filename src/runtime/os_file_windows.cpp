@@ -9,6 +9,7 @@ namespace os {
 // Shared for reading and writing, as the C runtime's fopen opens: an editor
 // that holds the file open does not lock the plug-in out.
 FileHandle open_file(const char* path) {
+  // NOLINTNEXTLINE(misc-misplaced-const): the handle is the constant; HANDLE is opaque
   const HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   return file == INVALID_HANDLE_VALUE ? kNoFile : reinterpret_cast<FileHandle>(file);

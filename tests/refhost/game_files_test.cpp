@@ -16,6 +16,8 @@
 
 #include "folder_snapshot.h"
 #include "game_folder.h"
+#include "os_shim.h"
+#include "shipped_game_folder.h"
 #include "text_encoding.h"
 
 namespace {
@@ -148,6 +150,25 @@ TEST_F(GameFilesTest, FolderCheckAllowsTheScenarioWritesAndNothingElse) {
   EXPECT_EQ(check(), "the game folder's made/c.ini was changed");
   EXPECT_EQ(refhost::game_files().restore(), "");
   EXPECT_EQ(check(), "");
+}
+
+// The dictionary maker gets the settings folder as it is, whatever the
+// two paths hold: no shell reads them.
+TEST_F(GameFilesTest, ShippedFolderPassesPathsToTheDictionaryMakerAsTheyAre) {
+  const fs::path tools = fs::path(folder) / "it's a \"maker\" $HOME;";
+  fs::create_directory(tools);
+  const fs::path maker = tools / "make dictionaries";
+  std::ofstream(maker) << "#!/bin/sh\necho made >\"$1/made.txd\"\n";
+  fs::permissions(maker, fs::perms::owner_all);
+  const std::string played = refhost::os_shim::module_file_name();
+  std::string error;
+  const std::string made =
+      refhost::make_shipped_game_folder(SLATEPANE_DATA_DIR, maker.string(), error);
+  refhost::os_shim::set_module_file_name(played);
+  ASSERT_FALSE(made.empty()) << error;
+  EXPECT_TRUE(fs::exists(fs::path(made) / "slate_pane_morrowfen" / "made.txd"));
+  EXPECT_TRUE(fs::exists(fs::path(made) / "slate_pane_morrowfen" / "slatepane_VC.ini"));
+  fs::remove_all(made);
 }
 
 }  // namespace

@@ -55,4 +55,13 @@ TEST(RestorationCheck, AnUnknownBuildMustStayUntouched) {
   EXPECT_NE(refhost::check_inert(before, image, 0), "");
 }
 
+// An unknown build has no call sites to look up: its code bytes are compared.
+TEST(RestorationCheck, AnUnknownBuildHasOnlyItsCodeChecked) {
+  refhost::HostImage image(0);
+  const refhost::CodeSnapshot before(image);
+  EXPECT_EQ(refhost::check_restored(before, image), "");
+  injector::patch_return(image.symbol(HostId::HostText_Print));
+  EXPECT_EQ(refhost::check_restored(before, image), "host code at 0x601600 was left changed");
+}
+
 }  // namespace

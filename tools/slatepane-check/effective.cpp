@@ -25,7 +25,7 @@ struct Row {
 
 std::string Source(const std::optional<IniEntry>& entry, ValueKind kind) {
   if (!entry) return "default";
-  const std::string line = "line " + std::to_string(entry->line);
+  std::string line = "line " + std::to_string(entry->line);
   if (kind == ValueKind::kFlag) {
     return entry->value.empty() ? "default: " + line + " reads nothing" : line;
   }

@@ -251,10 +251,16 @@ std::vector<Finding> ColourComponents(const SettingsFile& file, const IniEntry& 
 
 template <typename T>
 std::vector<Finding> CheckLayoutField(SettingsFile& file, const IniEntry& entry, const T& def) {
-  if constexpr (std::is_same_v<T, std::int32_t>) return CheckInteger(file, entry);
-  if constexpr (std::is_same_v<T, float>) return CheckNumber(file, entry);
-  if constexpr (std::is_same_v<T, FloatPair>) return CheckPair(file, entry, def);
-  if constexpr (std::is_same_v<T, bool>) return CheckFlag(file, entry);
+  if constexpr (std::is_same_v<T, std::int32_t>) {
+    return CheckInteger(file, entry);
+  } else if constexpr (std::is_same_v<T, float>) {
+    return CheckNumber(file, entry);
+  } else if constexpr (std::is_same_v<T, FloatPair>) {
+    return CheckPair(file, entry, def);
+  } else {
+    static_assert(std::is_same_v<T, bool>, "a layout field of another type");
+    return CheckFlag(file, entry);
+  }
 }
 
 }  // namespace

@@ -2,8 +2,7 @@
 // box or stderr, as the process is set up), glibc's __assert_fail elsewhere.
 // Both are declared only while NDEBUG is unset.
 #undef NDEBUG
-#include <assert.h>
-
+#include <cassert>
 #include <cstdlib>
 
 #include "runtime/injector/scoped_basic.h"

@@ -76,7 +76,7 @@ function_hooker_manager::function_hooker_manager(void* site) : site_(site) {}
 function_hooker_manager::~function_hooker_manager() {
   // Every hooker holds an owner, so none is left here.
   installed_ = false;
-  restore();
+  function_hooker_manager::restore();
   let_go_of_stub();
   // Asked twice already; the stub forwards to the prior destination instead.
   saved_ = false;
@@ -95,7 +95,7 @@ void function_hooker_manager::leave(function_hooker_base* hooker) {
   if (count_ < before && count_ == 0 && installed_) uninstall_site();
 }
 
-void function_hooker_manager::unlink(function_hooker_base* hooker) {
+void function_hooker_manager::unlink(const function_hooker_base* hooker) {
   for (auto it = hookers_.begin(); it != hookers_.end(); ++it) {
     if (it->hooker != hooker) continue;
     // A running dispatch may hold this entry's callback or position.
@@ -198,7 +198,7 @@ std::uint32_t function_hooker_manager::dispatch() noexcept {
   return result;
 }
 
-std::uint32_t function_hooker_manager::run_from(position from, call_state& state) {
+std::uint32_t function_hooker_manager::run_from(const position& from, call_state& state) {
   position it = from;
   while (it != hookers_.rend() && (it->hooker == nullptr || !it->cb)) ++it;
   if (it == hookers_.rend()) return call_prior(state);

@@ -86,8 +86,8 @@ class function_hooker_manager : public scoped_call {
 
   void install_site();
   void uninstall_site();
-  void unlink(function_hooker_base* hooker);
-  std::uint32_t run_from(position from, call_state& state);
+  void unlink(const function_hooker_base* hooker);
+  std::uint32_t run_from(const position& from, call_state& state);
   std::uint32_t call_prior(call_state& state);
   void put_back();
   void let_go_of_stub();

@@ -38,7 +38,7 @@ __attribute__((force_align_arg_pointer)) HOST_CDECL std::uint32_t hook_stub() no
 
 template <int... Slot>
 constexpr std::array<host_routine, sizeof...(Slot)> make_stubs(
-    std::integer_sequence<int, Slot...>) {
+    std::integer_sequence<int, Slot...> /*slots*/) {
   return {&hook_stub<Slot>...};
 }
 

@@ -27,7 +27,9 @@ class scoped_basic : public scoped_base {
   scoped_basic() = default;
   scoped_basic(const scoped_basic&) = delete;
   scoped_basic& operator=(const scoped_basic&) = delete;
-  ~scoped_basic() override { restore(); }
+  // This class's own restore, as in any destructor: a derived record restores
+  // its way in its own destructor first.
+  ~scoped_basic() override { scoped_basic::restore(); }
 
   // Puts the saved bytes back. The record stays saved while the bytes cannot
   // be written (protection change refused), so a later restore can retry.
