@@ -1,6 +1,5 @@
 #include "key_rules.h"
 
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -96,9 +95,10 @@ bool IsSlotKey(std::string_view key, std::string_view corner) {
 const KeyRule* RuleFor(std::string_view key) {
   if (IsSlotKey(key, "POS_LT")) return &kSlotLeftTop;
   if (IsSlotKey(key, "POS_RB")) return &kSlotRightBottom;
-  const auto rule =
-      std::find_if(kRules.begin(), kRules.end(), [&](const KeyRule& r) { return r.key == key; });
-  return rule == kRules.end() ? nullptr : &*rule;
+  for (const KeyRule& rule : kRules) {
+    if (rule.key == key) return &rule;
+  }
+  return nullptr;
 }
 
 std::string_view UnitText(Unit unit) {

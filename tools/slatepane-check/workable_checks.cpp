@@ -19,7 +19,7 @@ struct Numbers {
 Numbers Of(float value) { return {{value, 0.0f}, 1}; }
 Numbers Of(FloatPair value) { return {{value.first, value.second}, 2}; }
 template <typename T>
-Numbers Of(const T&) {
+Numbers Of(const T& /*not a number*/) {
   return {};
 }
 

@@ -16,4 +16,4 @@ std::vector<Finding> CheckWorkableValue(SettingsFile& file, const LayoutSettingK
 
 // "1" for a whole-unit key set to 1.3, "43 321" for a pair; "" when nothing
 // is cut (for --effective).
-std::string WholeUnitsUsed(std::string_view key, const HudSettings& loaded);
+std::string WholeUnitsUsed(std::string_view name, const HudSettings& loaded);
