@@ -51,7 +51,11 @@ struct Store {
   std::vector<Slot> slots;
   std::vector<Dictionary*> file_dictionaries;
   Dictionary* current = nullptr;
-  std::vector<Dictionary*> saved;
+  // One stored dictionary, as a host keeps it: PushCurrent and SaveCurrent
+  // overwrite it, PopCurrent makes it current and keeps it. A stack would
+  // grow by one entry for every tile the radar draws (SaveCurrent, then
+  // PushCurrent, then a single PopCurrent), without end over a long run.
+  std::optional<Dictionary*> saved;
   std::map<std::string, int, std::less<>> destroys;
   std::function<void(const std::string&)> destroy_observer;
   std::uint32_t next_raster = 1;
@@ -180,21 +184,19 @@ HOST_CDECL int find_slot(const char* name) {
 
 HOST_CDECL void push_current(int slot) {
   log_call(HostId::HostTxd_PushCurrent).i(slot);
-  store().saved.push_back(store().current);
+  store().saved = store().current;
   store().current = slot_dictionary(slot);
 }
 
 HOST_CDECL void pop_current() {
   log_call(HostId::HostTxd_PopCurrent);
   Store& s = store();
-  if (s.saved.empty()) return;
-  s.current = s.saved.back();
-  s.saved.pop_back();
+  if (s.saved) s.current = *s.saved;
 }
 
 HOST_CDECL void save_current() {
   log_call(HostId::HostTxd_SaveCurrent);
-  store().saved.push_back(store().current);
+  store().saved = store().current;
 }
 
 HOST_CDECL void* get_current() {
@@ -216,9 +218,7 @@ HOST_CDECL void destroy(void* dictionary) {
     if (slot.dictionary == d) slot.dictionary = nullptr;
   }
   if (s.current == d) s.current = nullptr;
-  for (Dictionary*& saved : s.saved) {
-    if (saved == d) saved = nullptr;
-  }
+  if (s.saved == d) s.saved = nullptr;
 }
 
 }  // namespace
@@ -229,7 +229,7 @@ void reset() {
   s.slots.clear();
   s.file_dictionaries.clear();
   s.current = nullptr;
-  s.saved.clear();
+  s.saved.reset();
   s.destroys.clear();
   s.destroy_observer = nullptr;
   s.next_raster = 1;
