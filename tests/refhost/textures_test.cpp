@@ -119,6 +119,7 @@ TEST_F(HostTextures, StoreSlotsAndTheCurrentDictionary) {
   EXPECT_EQ(HostTxd::FindSlot("radar00"), 2);
   EXPECT_EQ(HostTxd::FindSlot("radar63"), 65);
   EXPECT_EQ(HostTxd::FindSlot("radar64"), -1);
+  EXPECT_EQ(HostTxd::FindSlot("Radar63"), 65);  // any case
   for (int k : {0, 9, 10, 63}) {
     const std::string name = (k < 10 ? "radar0" : "radar") + std::to_string(k);
     SCOPED_TRACE(name);
