@@ -370,8 +370,11 @@ void FrameDecoder::SetPoolEntity(refhost::HostImage& image) {
   refhost::set_record_field(image, entity + "Z", Float());
   if (pool == 1 && bytes_.Byte() % 2 == 0) {
     refhost::set_record_field(image, entity + "InVehicle", 1);
-    refhost::set_record_field(image, entity + "Vehicle",
-                              "VehiclePool[" + std::to_string(bytes_.Pick(8)) + "]");
+    // Appended, not prefixed: g++ 12 at -O2 warns of an overlap that
+    // "text" + std::string cannot make (-Wrestrict).
+    const std::string vehicle =
+        std::string("VehiclePool[").append(std::to_string(bytes_.Pick(8))).append("]");
+    refhost::set_record_field(image, entity + "Vehicle", vehicle);
   }
 }
 

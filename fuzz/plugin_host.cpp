@@ -46,6 +46,7 @@ PluginHost::PluginHost(const PluginHostPaths& paths, bool recording) : recording
   refhost::start_renderer(*image_);
   refhost::draw_log().clear();
   refhost::draw_log().set_recording(recording_);
+  if (recording_) refhost::draw_log().observe(&PluginHost::OnHostCall, this);
 }
 
 PluginHost::~PluginHost() {
@@ -53,6 +54,7 @@ PluginHost::~PluginHost() {
     refhost::stop_renderer(*image_, frame_);
     refhost::unload_plugin(plugin_);
   }
+  refhost::draw_log().observe(nullptr, nullptr);
   refhost::draw_log().clear();
   refhost::draw_log().set_recording(true);
   refhost::set_current_image(nullptr);
@@ -100,12 +102,22 @@ std::size_t PluginHost::PlayFrame(FrameDecoder& decoder) {
     refhost::start_renderer(*image_);
   }
   refhost::run_frame_calls(*image_);
-  const std::size_t calls = refhost::draw_log().calls().size();
-  for (const refhost::RecordedCall& call : refhost::draw_log().calls()) {
-    routines_called_.insert(call.name);
-  }
-  refhost::draw_log().clear();
+  TakeCalls();
+  const std::size_t calls = frame_calls_;
+  frame_calls_ = 0;
   return calls;
+}
+
+void PluginHost::TakeCalls() {
+  refhost::DrawLog& log = refhost::draw_log();
+  frame_calls_ += log.calls().size();
+  for (const refhost::RecordedCall& call : log.calls()) routines_called_.insert(call.name);
+  log.clear();
+}
+
+// Before each call is recorded: those already in the log are complete.
+void PluginHost::OnHostCall(void* host) {
+  if (refhost::draw_log().calls().size() >= kLogBatch) static_cast<PluginHost*>(host)->TakeCalls();
 }
 
 }  // namespace fuzzing

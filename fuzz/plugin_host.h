@@ -47,6 +47,11 @@ class PluginHost {
   // the renderer this many times at most, which keeps the host's own memory
   // flat over a long run.
   static constexpr int kMaxRestarts = 32;
+  // The recorded calls are counted and let go of in batches of this many: a
+  // frame of ten thousand calls then holds no more of the log than a frame of
+  // a few hundred, and the soak's memory does not rise the first time its
+  // busiest frame comes (frame 75 278 of seed 1: 10 341 calls).
+  static constexpr std::size_t kLogBatch = 256;
   LayoutLines& layout() { return layout_; }
   const std::string& layout_path() const { return layout_path_; }
   // Every host routine the plug-in called in a recorded frame, by name.
@@ -54,6 +59,9 @@ class PluginHost {
 
  private:
   void WriteLayout();
+  // Counts the calls recorded so far and empties the log.
+  void TakeCalls();
+  static void OnHostCall(void* host);
 
   std::string error_;
   std::string folder_;
@@ -65,6 +73,7 @@ class PluginHost {
   int frame_ = 0;
   int restarts_left_ = kMaxRestarts;
   bool recording_;
+  std::size_t frame_calls_ = 0;
   std::set<std::string> routines_called_;
 };
 
