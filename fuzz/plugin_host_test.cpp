@@ -41,7 +41,7 @@ std::size_t QuietFrame(PluginHost& host) {
 
 class PluginHostTest : public testing::Test {
  protected:
-  static void SetUpTestSuite() { host_ = new PluginHost(kPaths, /*recording=*/true); }
+  static void SetUpTestSuite() { host_ = new PluginHost(kPaths, fuzzing::HostMode::kSoak); }
   static void TearDownTestSuite() { delete host_; }
   void SetUp() override {
     ASSERT_EQ(host_->error(), "");

@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
   std::printf("soak: seed %llu, %ld frames\n", static_cast<unsigned long long>(o.seed), o.frames);
   std::fflush(stdout);
   fuzzing::PluginHost host({SLATEPANE_PLUGIN, SLATEPANE_DATA_DIR, SLATEPANE_MAKE_DICTIONARIES},
-                           /*recording=*/true);
+                           fuzzing::HostMode::kSoak);
   if (!host.error().empty()) {
     std::fprintf(stderr, "soak: %s\n", host.error().c_str());
     return 2;
