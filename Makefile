@@ -12,9 +12,9 @@ PREVIEW_RADAR_TYPES = 1 2 3
 FUZZ_SECONDS ?= 180
 SOAK_FRAMES ?= 100000
 SOAK_SEED ?=
-FUZZ_TARGETS = settings frame
+FUZZ_TARGETS = settings settings_memory frame
 # Seeds read besides fuzz/corpus/<target>.
-FUZZ_SEEDS_settings = tests/settings/corpus data/slate_pane_morrowfen
+FUZZ_SEEDS = tests/settings/corpus data/slate_pane_morrowfen
 # The targets' game folders and settings files on a memory file system where
 # there is one: the frame target writes the layout file whenever an input
 # changes a line of it, and a disk's journal made those writes slow.
@@ -132,7 +132,7 @@ fuzz: preview
 	  build/fuzz/fuzz/$${target}_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	    -artifact_prefix=build/fuzz/findings/$$target- \
 	    build/fuzz/corpus/$$target fuzz/corpus/$$target \
-	    $$(case $$target in settings) echo $(FUZZ_SEEDS_settings);; esac) || exit 1; \
+	    $$(case $$target in settings*) echo $(FUZZ_SEEDS);; esac) || exit 1; \
 	done
 
 # The same frames in the normal build and under the sanitizers: each fails on
