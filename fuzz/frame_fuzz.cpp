@@ -14,6 +14,9 @@
 
 namespace {
 
+// Few frames an input keep the inputs cheap; the decoder sets the frame's
+// length too, so a timer or a fade reaches any state within them, and the
+// soak plays the long runs.
 constexpr int kMaxFrames = 8;
 
 fuzzing::PluginHost& Host() {
