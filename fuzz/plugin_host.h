@@ -32,7 +32,7 @@ struct PluginHostPaths {
 // - its layout file holds the decoder's lines alone, the keys it leaves out
 //   reading as the reader's defaults (as in the end-to-end runs): the shipped
 //   file's two hundred keys, parsed again whenever a line changed, were a
-//   fifth of its time.
+//   sixth of its time.
 enum class HostMode { kSoak, kFuzz };
 
 class PluginHost {
