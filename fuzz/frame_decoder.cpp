@@ -23,8 +23,10 @@ using nlohmann::json;
 
 enum class ScalarKind { Integer, Float };
 
+// Symbols by id: a lookup by name compares it with every name in the map,
+// which the decoder did thousands of times an input.
 struct Scalar {
-  const char* name;
+  HostId id;
   std::size_t size;
   ScalarKind kind;
 };
@@ -45,7 +47,7 @@ const std::vector<Scalar>& Scalars() {
   static const std::vector<Scalar> scalars = [] {
     std::vector<Scalar> out;
 #define HOST_VALUE(family, name, type, form, a, b, c) \
-  if (kPlain<type>) out.push_back({#family "." #name, sizeof(type), KindOf<type>()});
+  if (kPlain<type>) out.push_back({HostId::family##_##name, sizeof(type), KindOf<type>()});
 #define HOST_ARRAY(family, name, type, count, form, a, b, c)
 #define HOST_ROUTINE(family, name, conv, result, params, args, form, a, b, c)
 #include "runtime/host_symbols.inc"
@@ -58,7 +60,7 @@ const std::vector<Scalar>& Scalars() {
 }
 
 struct Array {
-  const char* name;
+  HostId id;
   std::size_t bytes;
   bool wide_text;
 };
@@ -71,15 +73,14 @@ const std::vector<Array>& Arrays() {
     std::vector<Array> out;
 #define HOST_VALUE(family, name, type, form, a, b, c)
 #define HOST_ARRAY(family, name, type, count, form, a, b, c) \
-  out.push_back({#family "." #name, sizeof(type) * (count), std::is_same_v<type, char16_t>});
+  out.push_back({HostId::family##_##name, sizeof(type) * (count), std::is_same_v<type, char16_t>});
 #define HOST_ROUTINE(family, name, conv, result, params, args, form, a, b, c)
 #include "runtime/host_symbols.inc"
 #undef HOST_VALUE
 #undef HOST_ARRAY
 #undef HOST_ROUTINE
     std::erase_if(out, [](const Array& a) {
-      return std::string_view(a.name) == "HostCamera.Record" ||
-             std::string_view(a.name) == "HostIm2D.VertexBuffer";
+      return a.id == HostId::HostCamera_Record || a.id == HostId::HostIm2D_VertexBuffer;
     });
     return out;
   }();
@@ -151,9 +152,9 @@ const float kFloats[] = {0.0f,
                          std::numeric_limits<float>::quiet_NaN()};
 
 // cppcheck-suppress constParameter ; it writes the image's memory
-void WriteBytes(refhost::HostImage& image, const char* name, std::size_t offset, const void* bytes,
+void WriteBytes(refhost::HostImage& image, HostId id, std::size_t offset, const void* bytes,
                 std::size_t size) {
-  std::uint8_t* at = image.symbol(name);
+  std::uint8_t* at = image.symbol(id);
   if (at != nullptr) std::memcpy(at + offset, bytes, size);  // a build without it has none
 }
 
@@ -175,9 +176,9 @@ void FrameDecoder::AdvanceClock(refhost::HostImage& image) {
   now_ms_ += static_cast<std::uint32_t>(frame_ms_);
   const auto now = static_cast<std::int32_t>(now_ms_);
   const float step = static_cast<float>(frame_ms_) / 20.0f;
-  WriteBytes(image, "HostTime.NowMs", 0, &now, sizeof now);
-  WriteBytes(image, "HostTime.Step", 0, &step, sizeof step);
-  if (std::uint8_t* counter = image.symbol("HostTime.FrameCounter")) ++*counter;
+  WriteBytes(image, HostId::HostTime_NowMs, 0, &now, sizeof now);
+  WriteBytes(image, HostId::HostTime_Step, 0, &step, sizeof step);
+  if (std::uint8_t* counter = image.symbol(HostId::HostTime_FrameCounter)) ++*counter;
 }
 
 void FrameDecoder::Change(refhost::HostImage& image, LayoutLines& layout, FrameEvents& events) {
@@ -228,9 +229,9 @@ void FrameDecoder::SetGates(refhost::HostImage& image) {
   const std::uint8_t menu = pick == 5;
   const std::uint8_t show_hud = pick != 6;
   const std::uint8_t widescreen = pick == 7;
-  WriteBytes(image, "HostMenu.Active", 0, &menu, 1);
-  WriteBytes(image, "HostMenu.ShowHud", 0, &show_hud, 1);
-  WriteBytes(image, "HostCamera.Widescreen", 0, &widescreen, 1);
+  WriteBytes(image, HostId::HostMenu_Active, 0, &menu, 1);
+  WriteBytes(image, HostId::HostMenu_ShowHud, 0, &show_hud, 1);
+  WriteBytes(image, HostId::HostCamera_Widescreen, 0, &widescreen, 1);
 }
 
 // Zero and one a third of the time (flags, counts), a listed value mostly,
@@ -256,10 +257,10 @@ void FrameDecoder::SetScalar(refhost::HostImage& image) {
   const Scalar& s = Scalars()[bytes_.Pick(Scalars().size())];
   if (s.kind == ScalarKind::Float) {
     const float value = Float();
-    return WriteBytes(image, s.name, 0, &value, sizeof value);
+    return WriteBytes(image, s.id, 0, &value, sizeof value);
   }
   const std::int64_t value = Integer();  // little-endian: its low bytes
-  WriteBytes(image, s.name, 0, &value, s.size);
+  WriteBytes(image, s.id, 0, &value, s.size);
 }
 
 void FrameDecoder::SetArrayBytes(refhost::HostImage& image) {
@@ -268,28 +269,31 @@ void FrameDecoder::SetArrayBytes(refhost::HostImage& image) {
   const std::size_t count = std::min<std::size_t>(1 + bytes_.Byte() % 8, a.bytes - offset);
   for (std::size_t k = 0; k < count; ++k) {
     const std::uint8_t byte = bytes_.Byte();
-    WriteBytes(image, a.name, offset + k, &byte, 1);
+    WriteBytes(image, a.id, offset + k, &byte, 1);
   }
 }
 
 // A listed text with its terminator, or the whole array without one.
 void FrameDecoder::SetWideText(refhost::HostImage& image) {
-  std::vector<const Array*> texts;
-  for (const Array& a : Arrays()) {
-    if (a.wide_text) texts.push_back(&a);
-  }
+  static const std::vector<const Array*> texts = [] {
+    std::vector<const Array*> out;
+    for (const Array& a : Arrays()) {
+      if (a.wide_text) out.push_back(&a);
+    }
+    return out;
+  }();
   const Array& a = *texts[bytes_.Pick(texts.size())];
   const std::size_t chars = a.bytes / 2;
   if (bytes_.Byte() % 3 == 0) {
     const char16_t fill = static_cast<char16_t>(0x41 + bytes_.Byte() % 26);
-    for (std::size_t k = 0; k < chars; ++k) WriteBytes(image, a.name, 2 * k, &fill, 2);
+    for (std::size_t k = 0; k < chars; ++k) WriteBytes(image, a.id, 2 * k, &fill, 2);
     return;
   }
   const std::u16string text =
       refhost::utf16_from_utf8(kTexts[bytes_.Pick(std::size(kTexts))]) + u'\0';
   const std::size_t start = 2 * (bytes_.Pick(chars / 128 + 1) * 128);
   if (start / 2 + text.size() <= chars)
-    WriteBytes(image, a.name, start, text.data(), 2 * text.size());
+    WriteBytes(image, a.id, start, text.data(), 2 * text.size());
 }
 
 void FrameDecoder::SetRecordField(refhost::HostImage& image) {
@@ -376,8 +380,11 @@ void FrameDecoder::SetPoolEntity(refhost::HostImage& image) {
   refhost::set_record_field(image, entity + "Z", Float());
   if (pool == 1 && bytes_.Byte() % 2 == 0) {
     refhost::set_record_field(image, entity + "InVehicle", 1);
-    refhost::set_record_field(image, entity + "Vehicle",
-                              "VehiclePool[" + std::to_string(bytes_.Pick(8)) + "]");
+    // Appended, not prefixed: g++ 12 at -O2 warns of an overlap that
+    // "text" + std::string cannot make (-Wrestrict).
+    const std::string vehicle =
+        std::string("VehiclePool[").append(std::to_string(bytes_.Pick(8))).append("]");
+    refhost::set_record_field(image, entity + "Vehicle", vehicle);
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include "draw_log.h"
 #include "frame_loop.h"
+#include "image_memory.h"
 #include "os_shim.h"
 #include "plugin_loader.h"
 #include "scenario.h"
@@ -33,19 +34,30 @@ std::string Slurp(const std::string& path) {
 
 }  // namespace
 
-PluginHost::PluginHost(const PluginHostPaths& paths, bool recording) : recording_(recording) {
+PluginHost::PluginHost(const PluginHostPaths& paths, HostMode mode)
+    : recording_(mode == HostMode::kSoak), pages_protected_(mode == HostMode::kSoak) {
   folder_ = refhost::make_shipped_game_folder(paths.data, paths.make_dictionaries, error_);
   if (folder_.empty()) return;
   layout_path_ = folder_ + "/slate_pane_morrowfen/slatepane_VC.ini";
-  shipped_layout_ = Slurp(layout_path_);
+  if (mode == HostMode::kSoak) shipped_layout_ = Slurp(layout_path_);
   image_ = std::make_unique<refhost::HostImage>(100);
   refhost::set_current_image(image_.get());
+  if (!pages_protected_) {
+    // Writable for good; VirtualProtect still reports and tracks the code as
+    // execute-read, as the plug-in must find it.
+    std::uint8_t* const code = image_->at(refhost::HostImage::kFirst);
+    constexpr std::uint32_t kCodeBytes = refhost::HostImage::kCodeEnd - refhost::HostImage::kFirst;
+    refhost::image_memory::unseal_code(code, kCodeBytes);
+    refhost::os_shim::track_protection(code, kCodeBytes, refhost::os_shim::kPageExecuteRead);
+    refhost::os_shim::set_pages_protected(false);
+  }
   Reset();
   plugin_ = refhost::load_plugin(paths.plugin, error_);
   if (plugin_ == nullptr) return;
   refhost::start_renderer(*image_);
   refhost::draw_log().clear();
   refhost::draw_log().set_recording(recording_);
+  if (recording_) refhost::draw_log().observe(&PluginHost::OnHostCall, this);
 }
 
 PluginHost::~PluginHost() {
@@ -53,8 +65,10 @@ PluginHost::~PluginHost() {
     refhost::stop_renderer(*image_, frame_);
     refhost::unload_plugin(plugin_);
   }
+  refhost::draw_log().observe(nullptr, nullptr);
   refhost::draw_log().clear();
   refhost::draw_log().set_recording(true);
+  refhost::os_shim::set_pages_protected(true);
   refhost::set_current_image(nullptr);
   if (!folder_.empty()) std::filesystem::remove_all(folder_);
 }
@@ -99,12 +113,22 @@ std::size_t PluginHost::PlayFrame(FrameDecoder& decoder) {
     refhost::start_renderer(*image_);
   }
   refhost::run_frame_calls(*image_);
-  const std::size_t calls = refhost::draw_log().calls().size();
-  for (const refhost::RecordedCall& call : refhost::draw_log().calls()) {
-    routines_called_.insert(call.name);
-  }
-  refhost::draw_log().clear();
+  TakeCalls();
+  const std::size_t calls = frame_calls_;
+  frame_calls_ = 0;
   return calls;
+}
+
+void PluginHost::TakeCalls() {
+  refhost::DrawLog& log = refhost::draw_log();
+  frame_calls_ += log.calls().size();
+  for (const refhost::RecordedCall& call : log.calls()) routines_called_.insert(call.name);
+  log.clear();
+}
+
+// Before each call is recorded: those already in the log are complete.
+void PluginHost::OnHostCall(void* host) {
+  if (refhost::draw_log().calls().size() >= kLogBatch) static_cast<PluginHost*>(host)->TakeCalls();
 }
 
 }  // namespace fuzzing

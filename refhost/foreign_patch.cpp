@@ -1,6 +1,8 @@
 #include "foreign_patch.h"
 
 #include <cstring>
+#include <stdexcept>
+#include <string_view>
 
 #include "image_memory.h"
 #include "machine_code.h"
@@ -21,6 +23,13 @@ Instruction with_operand(std::uint8_t opcode, std::uint32_t operand) {
   return bytes;
 }
 
+HostSite site_named(std::string_view name) {
+  for (std::size_t k = 0; k < static_cast<std::size_t>(HostSite::Count); ++k) {
+    if (name == kHostSiteNames[k]) return static_cast<HostSite>(k);
+  }
+  throw std::runtime_error("no call site named \"" + std::string(name) + "\"");
+}
+
 }  // namespace
 
 Instruction call_elsewhere(const HostImage& image, HostSite site, HostSite elsewhere) {
@@ -39,6 +48,21 @@ void rewrite_site(HostImage& image, HostSite site, const Instruction& bytes) {
   image_memory::unseal_code(page, span);
   std::memcpy(at, bytes.data(), bytes.size());
   image_memory::seal_code(page, span);
+}
+
+ForeignPatch parse_foreign_patch(const std::string& site, const std::string& write) {
+  constexpr std::string_view kCallPrefix = "call ";
+  ForeignPatch patch{site_named(site), std::nullopt};
+  if (write == "constant") return patch;
+  if (!write.starts_with(kCallPrefix)) {
+    throw std::runtime_error("expected \"constant\" or \"call HostSite.<name>\"");
+  }
+  patch.calls = site_named(std::string_view(write).substr(kCallPrefix.size()));
+  return patch;
+}
+
+Instruction foreign_instruction(const HostImage& image, const ForeignPatch& patch) {
+  return patch.calls ? call_elsewhere(image, patch.site, *patch.calls) : load_constant();
 }
 
 }  // namespace refhost

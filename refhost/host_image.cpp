@@ -1,5 +1,6 @@
 #include "host_image.h"
 
+#include <unordered_map>
 #include <utility>
 
 #include "caller_log.h"
@@ -25,6 +26,23 @@ extern "C" HOST_CDECL std::uint32_t refhost_site_target(std::uint32_t index) {
   return HostImage::kSiteAnswer + index;
 }
 
+// A symbol by its address-map name. Scenarios, the record fields and the
+// frame decoder look names up thousands of times a run: one comparison with
+// each of the map's names apiece was a twentieth of a fuzzed frame.
+const HostSymbol* symbol_named(std::string_view name, HostId& id) {
+  static const std::unordered_map<std::string_view, HostId> by_name = [] {
+    std::unordered_map<std::string_view, HostId> made;
+    for (std::size_t k = 0; k < kHostSymbolCount; ++k) {
+      made.emplace(kHostSymbols[k].name, static_cast<HostId>(k));
+    }
+    return made;
+  }();
+  const auto found = by_name.find(name);
+  if (found == by_name.end()) return nullptr;
+  id = found->second;
+  return &kHostSymbols[static_cast<std::size_t>(id)];
+}
+
 std::uint32_t column_address(const HostSymbol& symbol, int version) {
   if (symbol.form == HostForm::FIXED) return symbol.address[0];
   const int column = host_build_index(version);
@@ -47,7 +65,7 @@ void HostImage::rewrite_code() {
   image_memory::seal_code(block_, kCodeEnd - kFirst);
 }
 
-void HostImage::clear_data() { std::memset(at(kCodeEnd), 0, kEnd - kCodeEnd); }
+void HostImage::clear_data() { image_memory::zero(at(kCodeEnd), kEnd - kCodeEnd); }
 
 void HostImage::write_code() {
   write_probe(version_);
@@ -85,20 +103,18 @@ std::uint8_t* HostImage::symbol(HostId id) const {
 }
 
 std::uint8_t* HostImage::symbol(std::string_view name) const {
-  for (std::size_t id = 0; id < kHostSymbolCount; ++id) {
-    if (name == kHostSymbols[id].name) return symbol(static_cast<HostId>(id));
-  }
-  return nullptr;
+  HostId id{};
+  return symbol_named(name, id) != nullptr ? symbol(id) : nullptr;
 }
 
 std::uint8_t* HostImage::checked(std::string_view name, std::size_t offset,
                                  std::size_t size) const {
-  for (std::size_t id = 0; id < kHostSymbolCount; ++id) {
-    const HostSymbol& s = kHostSymbols[id];
-    if (name != s.name) continue;
-    std::uint8_t* where = symbol(static_cast<HostId>(id));
-    if (where == nullptr || s.kind != HostKind::Variable || offset + size > s.size) break;
-    return where + offset;
+  HostId id{};
+  if (const HostSymbol* s = symbol_named(name, id)) {
+    std::uint8_t* where = symbol(id);
+    if (where != nullptr && s->kind == HostKind::Variable && offset + size <= s->size) {
+      return where + offset;
+    }
   }
   throw std::out_of_range("no host variable " + std::string(name) + " of that size here");
 }

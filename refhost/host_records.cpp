@@ -3,6 +3,7 @@
 #include <cstring>
 #include <stdexcept>
 #include <string_view>
+#include <unordered_map>
 
 #include "machine_code.h"
 #include "services/game_state.h"
@@ -184,6 +185,19 @@ struct ParsedName {
   int index = -1;  // -1: no index given
 };
 
+// The field of a record by "<record>.<field>", indices left out. A search
+// comparing the name with each field's took a tenth of a fuzzed frame,
+// which sets whole blips field by field.
+const Field* field_named(const ParsedName& name) {
+  static const std::unordered_map<std::string, const Field*> by_name = [] {
+    std::unordered_map<std::string, const Field*> made;
+    for (const Field& f : kFields) made.emplace(std::string(f.record) + "." + f.field, &f);
+    return made;
+  }();
+  const auto found = by_name.find(name.record + "." + name.field);
+  return found == by_name.end() ? nullptr : found->second;
+}
+
 // Splits "A.B[2].C" or "A.C[2]" into record, field and the one index.
 bool parse_name(const std::string& name, ParsedName& out) {
   const std::size_t dot = name.rfind('.');
@@ -357,22 +371,21 @@ std::vector<RecordFieldName> record_fields() {
 bool set_record_field(HostImage& image, const std::string& name, const json& value) {
   ParsedName parsed;
   if (!parse_name(name, parsed)) return false;
-  for (const Field& f : kFields) {
-    if (parsed.record != f.record || parsed.field != f.field) continue;
-    const int index = parsed.index < 0 ? 0 : parsed.index;
-    if (index >= f.count || (parsed.index >= 0 && f.count == 1)) {
-      throw std::runtime_error(name + ": index out of range");
-    }
-    if (f.kind == Kind::Answer) {
-      write(nullptr, f, name, value);
-      return true;
-    }
-    std::uint8_t* base = base_of(image, f);
-    if (base == nullptr) return true;  // a table of a build that has none
-    write(base + f.offset + static_cast<std::size_t>(index) * f.stride, f, name, value);
+  const Field* field = field_named(parsed);
+  if (field == nullptr) return false;
+  const Field& f = *field;
+  const int index = parsed.index < 0 ? 0 : parsed.index;
+  if (index >= f.count || (parsed.index >= 0 && f.count == 1)) {
+    throw std::runtime_error(name + ": index out of range");
+  }
+  if (f.kind == Kind::Answer) {
+    write(nullptr, f, name, value);
     return true;
   }
-  return false;
+  std::uint8_t* base = base_of(image, f);
+  if (base == nullptr) return true;  // a table of a build that has none
+  write(base + f.offset + static_cast<std::size_t>(index) * f.stride, f, name, value);
+  return true;
 }
 
 }  // namespace refhost

@@ -15,6 +15,9 @@ void seal_code(std::uint8_t* start, std::uint32_t size);
 // Makes a sealed range writable again, so a test can put the code back.
 void unseal_code(std::uint8_t* start, std::uint32_t size);
 
+// Sets a readable and writable range of whole pages to zero.
+void zero(std::uint8_t* start, std::uint32_t size);
+
 void release(std::uint8_t* block, std::uint32_t size);
 
 }  // namespace refhost::image_memory

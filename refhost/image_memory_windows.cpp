@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <cstring>
+
 #include "image_memory.h"
 
 namespace refhost::image_memory {
@@ -27,6 +29,8 @@ void unseal_code(std::uint8_t* start, std::uint32_t size) {
   DWORD previous = 0;
   VirtualProtect(start, size, PAGE_EXECUTE_READWRITE, &previous);
 }
+
+void zero(std::uint8_t* start, std::uint32_t size) { std::memset(start, 0, size); }
 
 void release(std::uint8_t* block, std::uint32_t /*size*/) { VirtualFree(block, 0, MEM_RELEASE); }
 

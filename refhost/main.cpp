@@ -7,8 +7,9 @@
 // writes, line for line with the draw log, where in the plug-in each call
 // was made (caller_log.h).
 // After the plug-in is unloaded it checks that every intercepted call site
-// holds its original bytes again; with build none, that the plug-in changed no
-// byte of the image and made no host call. A failed check exits with 3.
+// holds its original bytes again (or, where the scenario's other patcher
+// rewrote it, that patcher's bytes); with build none, that the plug-in changed
+// no byte of the image and made no host call. A failed check exits with 3.
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -170,13 +171,17 @@ class LoadedPlugin {
   void* plugin_ = nullptr;
 };
 
+int frames_to_play(const Options& o, const refhost::Scenario& scenario) {
+  return o.frames.value_or(scenario.frames);
+}
+
 // Loads the plug-in, plays the frames and unloads it; returns the bytes of
 // the image the frames' calls wrote when the build is unknown to it.
 std::size_t play_plugin(const Options& o, refhost::HostImage& image,
                         const refhost::Scenario& scenario, PluginExtent& extent) {
   const LoadedPlugin plugin(o.plugin);
   extent = plugin.extent();
-  return refhost::play(image, scenario, o.frames.value_or(scenario.frames), image.version() == 0);
+  return refhost::play(image, scenario, frames_to_play(o, scenario), image.version() == 0);
 }
 
 int run(const Options& o) {
@@ -205,8 +210,12 @@ int run(const Options& o) {
   const std::string folder = check_game_folder(game_folder_untouched);
   write_log(o.log);
   write_callers(o.callers, plugin);
-  std::string problem = image.version() == 0 ? refhost::check_inert(before, image, written)
-                                             : refhost::check_restored(before, image);
+  std::string problem =
+      image.version() == 0
+          ? refhost::check_inert(before, image, written)
+          : refhost::check_restored(
+                before, image,
+                refhost::foreign_sites(image, scenario, frames_to_play(o, scenario)));
   if (problem.empty()) problem = folder;
   if (!problem.empty()) {
     std::fprintf(stderr, "refhost: %s\n", problem.c_str());

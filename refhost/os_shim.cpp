@@ -36,6 +36,7 @@ struct State {
   int module_handle_fails_from = 0;
   bool keys[256] = {};
   std::vector<MessageBoxCall> boxes;
+  bool pages_protected = true;
 };
 
 State& state() {
@@ -115,7 +116,10 @@ int change_protection(void* address, std::uint32_t size, std::uint32_t protectio
   for (std::uintptr_t page = first; page < end; page += kPage) {
     if (protection_at(reinterpret_cast<void*>(page)) == 0) return 0;
   }
-  if (mprotect(reinterpret_cast<void*>(first), end - first, wanted) != 0) return 0;
+  if (state().pages_protected &&
+      mprotect(reinterpret_cast<void*>(first), end - first, wanted) != 0) {
+    return 0;
+  }
   track_protection(address, size, protection);
   return 1;
 }
@@ -140,6 +144,7 @@ std::uint32_t protection_at(const void* address) {
   return found == state().pages.end() ? 0 : found->second;
 }
 
+void set_pages_protected(bool on) { state().pages_protected = on; }
 void fail_next_protections(int count) { state().failures_left = count; }
 int protect_calls() { return state().protect_calls; }
 void fail_every_protection(int k) {

@@ -116,6 +116,21 @@ std::optional<std::string> parse_contents(const json& value, const std::string& 
   throw std::runtime_error(where + ": expected a text, {\"base64\": ...} or null");
 }
 
+std::vector<ForeignPatch> parse_foreign_patches(const json& node, const std::string& where) {
+  if (!node.is_object()) throw std::runtime_error(where + ": expected an object");
+  std::vector<ForeignPatch> patches;
+  for (const auto& [site, write] : node.items()) {
+    const std::string at = where + ".\"" + site + "\"";
+    if (!write.is_string()) throw std::runtime_error(at + ": expected a text");
+    try {
+      patches.push_back(parse_foreign_patch(site, write.get<std::string>()));
+    } catch (const std::runtime_error& e) {
+      throw std::runtime_error(at + ": " + e.what());
+    }
+  }
+  return patches;
+}
+
 std::vector<FileEdit> parse_files(const json& node, const std::string& where) {
   if (!node.is_object()) throw std::runtime_error(where + ": expected an object");
   std::vector<FileEdit> files;
@@ -150,6 +165,8 @@ ScenarioStep parse_step(const json& node, const std::string& where) {
       step.renderer = parse_renderer(value, where);
     } else if (key == "files") {
       step.files = parse_files(value, where + ".files");
+    } else if (key == "foreign_patches") {
+      step.foreign_patches = parse_foreign_patches(value, where + ".foreign_patches");
     } else {
       throw std::runtime_error(where + ": unknown entry \"" + key + "\"");
     }
@@ -230,6 +247,26 @@ void apply_step(HostImage& image, const ScenarioStep& step) {
   for (const auto& [name, value] : step.set.items()) set_host_variable(image, name, value);
   for (const auto& [key, text] : step.texts) text_table::set_entry(key, utf16_from_utf8(text));
   for (const auto& [code, held] : step.keys) set_key(code, held);
+  for (const ForeignPatch& patch : step.foreign_patches) {
+    // An executable the plug-in does not know has no call sites.
+    if (image.site(patch.site) != nullptr) {
+      rewrite_site(image, patch.site, foreign_instruction(image, patch));
+    }
+  }
+}
+
+std::vector<ForeignSite> foreign_sites(const HostImage& image, const Scenario& scenario,
+                                       int frames) {
+  std::vector<ForeignSite> sites;
+  for (const auto& [frame, step] : scenario.at) {
+    if (frame < 1 || frame > frames) continue;  // never played
+    for (const ForeignPatch& patch : step.foreign_patches) {
+      if (image.site(patch.site) == nullptr) continue;
+      std::erase_if(sites, [&](const ForeignSite& f) { return f.site == patch.site; });
+      sites.push_back({patch.site, foreign_instruction(image, patch)});
+    }
+  }
+  return sites;
 }
 
 void apply_files(const ScenarioStep& step) {
@@ -275,6 +312,11 @@ Scenario Scenario::parse(const std::string& json_text) {
     sc.frames = get_int(root, "frames", sc.frames);
     if (root.contains("texture_store")) sc.texture_store = parse_store(root.at("texture_store"));
     if (root.contains("start")) sc.start = parse_step(root.at("start"), "start");
+    if (!sc.start.foreign_patches.empty()) {
+      throw std::runtime_error(
+          "start.foreign_patches: the other patcher rewrites while the plug-in is loaded; "
+          "give a frame in \"at\"");
+    }
     if (root.contains("at")) {
       for (const auto& [frame, node] : root.at("at").items()) {
         sc.at[std::stoi(frame)] = parse_step(node, "at." + frame);

@@ -7,8 +7,10 @@
 #include <utility>
 #include <vector>
 
+#include "foreign_patch.h"
 #include "game_files.h"
 #include "host_image.h"
+#include "restoration_check.h"
 
 namespace refhost {
 
@@ -22,6 +24,8 @@ struct ScenarioStep {
   std::map<int, bool> keys;                       // virtual-key code -> held
   RendererChange renderer = RendererChange::None;
   std::vector<FileEdit> files;  // game-folder files written or removed, by path
+  // Call sites another patcher rewrites while the plug-in is loaded.
+  std::vector<ForeignPatch> foreign_patches;
 };
 
 // Changes to the host's texture-dictionary store at start (see textures.h):
@@ -53,9 +57,15 @@ struct Scenario {
 // Throws std::runtime_error for an unknown name or a value that does not fit.
 void set_host_variable(HostImage& image, const std::string& name, const nlohmann::json& value);
 
-// The step's host variables, texts and keys; its files are apart, since a
-// frame's file edits follow the frame's calls.
+// The step's host variables, texts, keys and other patcher's rewrites; its
+// files are apart, since a frame's file edits follow the frame's calls.
 void apply_step(HostImage& image, const ScenarioStep& step);
+
+// The sites the other patcher rewrote in the first `frames` frames, each with
+// the bytes it wrote there last: what they must hold once the plug-in is
+// unloaded. A build without call sites (none) has none.
+std::vector<ForeignSite> foreign_sites(const HostImage& image, const Scenario& scenario,
+                                       int frames);
 
 // The step's file edits, in the folder of the game executable (game_files()
 // keeps what they replace). Throws std::runtime_error when one cannot be made.

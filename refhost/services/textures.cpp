@@ -1,9 +1,11 @@
 #include "services/textures.h"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <unordered_map>
 
 #include "routines.h"
@@ -40,6 +42,31 @@ struct Slot {
   Dictionary* dictionary = nullptr;
 };
 
+// Slot names compare as texture names do, without regard to ASCII case.
+struct FoldedHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view name) const {
+    std::size_t hash = 2166136261u;
+    for (char c : name) {
+      hash =
+          (hash ^ static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c)) * 16777619u;
+    }
+    return hash;
+  }
+};
+struct FoldedEqual {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const {
+    return txd::same_texture_name(a, b);
+  }
+};
+struct SpelledHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view name) const {
+    return std::hash<std::string_view>{}(name);
+  }
+};
+
 struct Store {
   // Everything ever made, so that handles stay valid addresses; deques keep
   // their elements in place as they grow.
@@ -49,9 +76,20 @@ struct Store {
   std::unordered_map<const void*, Dictionary*> dictionary_at;
 
   std::vector<Slot> slots;
+  // The first slot of each name. The radar looks up all 64 tile slots for
+  // every tile it draws: a search through the slots for each made the host's
+  // lookups a quarter of a fuzzed frame's time.
+  std::unordered_map<std::string, int, FoldedHash, FoldedEqual> slot_of;
+  // The same answers for the names as the slots spell them, which is how
+  // they are asked for: a plain hash of the bytes costs less than a folded one.
+  std::unordered_map<std::string, int, SpelledHash, std::equal_to<>> slot_of_spelled;
   std::vector<Dictionary*> file_dictionaries;
   Dictionary* current = nullptr;
-  std::vector<Dictionary*> saved;
+  // One stored dictionary, as a host keeps it: PushCurrent and SaveCurrent
+  // overwrite it, PopCurrent makes it current and keeps it. A stack would
+  // grow by one entry for every tile the radar draws (SaveCurrent, then
+  // PushCurrent, then a single PopCurrent), without end over a long run.
+  std::optional<Dictionary*> saved;
   std::map<std::string, int, std::less<>> destroys;
   std::function<void(const std::string&)> destroy_observer;
   std::uint32_t next_raster = 1;
@@ -72,6 +110,16 @@ Dictionary& make_dictionary(Store& s, std::string_view name,
   return d;
 }
 
+// After every change to the slots.
+void index_slots(Store& s) {
+  s.slot_of.clear();
+  s.slot_of_spelled.clear();
+  for (std::size_t k = 0; k < s.slots.size(); ++k) {
+    s.slot_of.emplace(s.slots[k].name, static_cast<int>(k));
+  }
+  for (const Slot& slot : s.slots) s.slot_of_spelled.emplace(slot.name, s.slot_of.at(slot.name));
+}
+
 void add_slot(Store& s, std::string_view name, const std::vector<std::string>& names) {
   s.slots.push_back(Slot{std::string(name), &make_dictionary(s, name, txd::named_textures(names))});
 }
@@ -84,6 +132,7 @@ void populate(Store& s) {
     add_slot(s, name, {name});
   }
   s.current = s.slots.front().dictionary;
+  index_slots(s);
 }
 
 Store& store() {
@@ -129,11 +178,12 @@ std::uint32_t handle_of(const Texture* t) {
 }
 
 int slot_index(std::string_view name) {
-  const std::vector<Slot>& slots = store().slots;
-  for (std::size_t k = 0; k < slots.size(); ++k) {
-    if (txd::same_texture_name(slots[k].name, name)) return static_cast<int>(k);
+  const Store& s = store();
+  if (const auto spelled = s.slot_of_spelled.find(name); spelled != s.slot_of_spelled.end()) {
+    return spelled->second;
   }
-  return -1;
+  const auto found = s.slot_of.find(name);
+  return found == s.slot_of.end() ? -1 : found->second;
 }
 
 Dictionary* slot_dictionary(int index) {
@@ -180,21 +230,19 @@ HOST_CDECL int find_slot(const char* name) {
 
 HOST_CDECL void push_current(int slot) {
   log_call(HostId::HostTxd_PushCurrent).i(slot);
-  store().saved.push_back(store().current);
+  store().saved = store().current;
   store().current = slot_dictionary(slot);
 }
 
 HOST_CDECL void pop_current() {
   log_call(HostId::HostTxd_PopCurrent);
   Store& s = store();
-  if (s.saved.empty()) return;
-  s.current = s.saved.back();
-  s.saved.pop_back();
+  if (s.saved) s.current = *s.saved;
 }
 
 HOST_CDECL void save_current() {
   log_call(HostId::HostTxd_SaveCurrent);
-  store().saved.push_back(store().current);
+  store().saved = store().current;
 }
 
 HOST_CDECL void* get_current() {
@@ -216,9 +264,7 @@ HOST_CDECL void destroy(void* dictionary) {
     if (slot.dictionary == d) slot.dictionary = nullptr;
   }
   if (s.current == d) s.current = nullptr;
-  for (Dictionary*& saved : s.saved) {
-    if (saved == d) saved = nullptr;
-  }
+  if (s.saved == d) s.saved = nullptr;
 }
 
 }  // namespace
@@ -229,7 +275,7 @@ void reset() {
   s.slots.clear();
   s.file_dictionaries.clear();
   s.current = nullptr;
-  s.saved.clear();
+  s.saved.reset();
   s.destroys.clear();
   s.destroy_observer = nullptr;
   s.next_raster = 1;
@@ -239,6 +285,7 @@ void reset() {
 
 void add_store_dictionary(std::string_view name, const std::vector<std::string>& textures) {
   add_slot(store(), name, textures);
+  index_slots(store());
 }
 
 bool leave_out_store_dictionary(std::string_view name) {
@@ -249,6 +296,7 @@ bool leave_out_store_dictionary(std::string_view name) {
   if (store().current == slot.dictionary) store().current = nullptr;
   if (slot.dictionary) kill(*slot.dictionary);
   slots.erase(slots.begin() + index);
+  index_slots(store());
   return true;
 }
 
@@ -258,6 +306,7 @@ bool insert_store_dictionary(std::string_view before, std::string_view name) {
   Store& s = store();
   Dictionary& d = make_dictionary(s, name, txd::named_textures({std::string(name)}));
   s.slots.insert(s.slots.begin() + index, Slot{std::string(name), &d});
+  index_slots(s);
   return true;
 }
 

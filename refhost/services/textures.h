@@ -1,7 +1,7 @@
 #pragma once
 // The host's texture-dictionary store: named slots holding the host's own
 // dictionaries, the dictionaries read from files, the current dictionary with
-// its push/pop stack, and the textures themselves. The HostTxd routines live
+// the one it stores for PopCurrent, and the textures themselves. The HostTxd routines live
 // here; the stream reader (streams.h) and the sprite holders (sprites.h) build
 // on it. Every call is recorded in the draw log.
 //

@@ -45,6 +45,25 @@ TEST(HostImage, VariablesAreCheckedByNameAndSize) {
 
 // The address map must place every symbol of a build apart from every other,
 // code in the code pages and data in the data pages.
+// Every byte of data reads zero again, the first and the last too, and the
+// data can be written after; the code is left as it was.
+TEST(HostImage, ClearDataZeroesAllOfTheDataAndNothingElse) {
+  refhost::HostImage image(100);
+  const std::vector<std::uint8_t> code(image.at(refhost::HostImage::kFirst),
+                                       image.at(refhost::HostImage::kCodeEnd));
+  image.set<std::int32_t>("HostScreen.Width", 1920);
+  for (std::uint32_t a : {refhost::HostImage::kCodeEnd, refhost::HostImage::kEnd - 1}) {
+    *image.at(a) = 0xA5;
+  }
+  image.clear_data();
+  std::uint8_t* const data = image.at(refhost::HostImage::kCodeEnd);
+  EXPECT_TRUE(std::all_of(data, image.at(refhost::HostImage::kEnd - 1) + 1,
+                          [](std::uint8_t b) { return b == 0; }));
+  EXPECT_TRUE(std::equal(code.begin(), code.end(), image.at(refhost::HostImage::kFirst)));
+  image.set<std::int32_t>("HostScreen.Width", 640);
+  EXPECT_EQ(image.get<std::int32_t>("HostScreen.Width"), 640);
+}
+
 TEST(AddressMap, SymbolsOfEachBuildDoNotOverlap) {
   for (int column = 0; column < 3; ++column) {
     SCOPED_TRACE(kHostBuilds[column]);

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "draw_log.h"
+#include "foreign_patch.h"
 #include "host_image.h"
 #include "os_shim.h"
 #include "runtime/host_interface.h"
@@ -24,7 +25,9 @@ TEST(Scenario, ReadsEveryEntry) {
     "clock": {"start_ms": 5000, "frame_ms": 40},
     "frames": 7,
     "start": {"set": {"HostTime.NowMs": 1}, "keys": {"80": true}},
-    "at": {"3": {"keys": {"80": false}}}
+    "at": {"3": {"keys": {"80": false},
+                 "foreign_patches": {"HostSite.HudDraw": "call HostSite.RadarPatch",
+                                     "HostSite.FrameStep": "constant"}}}
   })");
   EXPECT_EQ(sc.width, 1920);
   EXPECT_EQ(sc.height, 1080);
@@ -34,6 +37,12 @@ TEST(Scenario, ReadsEveryEntry) {
   EXPECT_EQ(sc.start.set.at("HostTime.NowMs"), 1);
   EXPECT_TRUE(sc.start.keys.at(80));
   EXPECT_FALSE(sc.at.at(3).keys.at(80));
+  const std::vector<refhost::ForeignPatch>& patches = sc.at.at(3).foreign_patches;
+  ASSERT_EQ(patches.size(), 2u);
+  EXPECT_EQ(patches[0].site, HostSite::FrameStep);
+  EXPECT_FALSE(patches[0].calls.has_value());
+  EXPECT_EQ(patches[1].site, HostSite::HudDraw);
+  EXPECT_EQ(patches[1].calls, HostSite::RadarPatch);
 }
 
 TEST(Scenario, RejectsWhatItDoesNotKnow) {
@@ -45,11 +54,51 @@ TEST(Scenario, RejectsWhatItDoesNotKnow) {
       R"({"start": )",
       R"({"frame": 3})",
       R"([1, 2])",
+      R"({"at": {"2": {"foreign_patches": {"HostSite.HudDraw": "jump"}}}})",
+      R"({"at": {"2": {"foreign_patches": {"HostSite.HudDraw": "call HostSite.Nowhere"}}}})",
+      R"({"at": {"2": {"foreign_patches": {"HudDraw": "constant"}}}})",
+      R"({"at": {"2": {"foreign_patches": {"HostSite.HudDraw": 1}}}})",
+      R"({"at": {"2": {"foreign_patches": ["HostSite.HudDraw"]}}})",
+      // Only while the plug-in is loaded.
+      R"({"start": {"foreign_patches": {"HostSite.HudDraw": "constant"}}})",
   };
   for (const char* text : bad) {
     SCOPED_TRACE(text);
     EXPECT_THROW(Scenario::parse(text), std::runtime_error);
   }
+}
+
+// What the other patcher leaves at each site it rewrote in the frames played:
+// the restoration check's exceptions.
+TEST(Scenario, ForeignSitesHoldTheLastRewriteOfTheFramesPlayed) {
+  const Scenario sc = Scenario::parse(R"({"at": {
+    "2": {"foreign_patches": {"HostSite.HudDraw": "constant"}},
+    "3": {"foreign_patches": {"HostSite.HudDraw": "call HostSite.RadarPatch",
+                              "HostSite.FrameStep": "constant"}}
+  }})");
+  const refhost::HostImage& image = *refhost::current_image();
+  const refhost::Instruction constant = refhost::load_constant();
+  const refhost::Instruction call =
+      refhost::call_elsewhere(image, HostSite::HudDraw, HostSite::RadarPatch);
+  struct Case {
+    int frames;
+    std::vector<std::pair<HostSite, refhost::Instruction>> sites;
+  };
+  const Case cases[] = {
+      {1, {}},
+      {2, {{HostSite::HudDraw, constant}}},
+      {3, {{HostSite::FrameStep, constant}, {HostSite::HudDraw, call}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.frames);
+    std::vector<std::pair<HostSite, refhost::Instruction>> sites;
+    for (const refhost::ForeignSite& f : refhost::foreign_sites(image, sc, c.frames)) {
+      sites.emplace_back(f.site, f.bytes);
+    }
+    EXPECT_EQ(sites, c.sites);
+  }
+  const refhost::HostImage unknown(0);
+  EXPECT_TRUE(refhost::foreign_sites(unknown, sc, 3).empty()) << "a build without call sites";
 }
 
 class HostState : public testing::Test {
