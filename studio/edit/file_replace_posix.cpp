@@ -51,7 +51,7 @@ std::string ReplaceFileAtomically(const std::filesystem::path& path, std::string
   const std::string why = written ? "" : Failure("cannot write the temporary file");
   ::close(fd);
   if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
-    const std::string reason = written ? Failure("cannot rename the temporary file") : why;
+    std::string reason = written ? Failure("cannot rename the temporary file") : why;
     ::unlink(temporary.c_str());
     return reason;
   }

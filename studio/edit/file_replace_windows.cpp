@@ -47,7 +47,7 @@ std::string ReplaceFileAtomically(const std::filesystem::path& path, std::string
   // MoveFileEx replaces the old file in one step on the same volume.
   if (!written || !MoveFileExW(temporary.c_str(), path.wstring().c_str(),
                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    const std::string reason = written ? Failure("cannot rename the temporary file") : why;
+    std::string reason = written ? Failure("cannot rename the temporary file") : why;
     DeleteFileW(temporary.c_str());
     return reason;
   }

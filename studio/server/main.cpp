@@ -13,11 +13,13 @@
 // folder when it holds slate_pane_morrowfen, else the one above the
 // executable's; the plug-in and the dictionaries are the game's. Without
 // --settings the browser opens on the game's settings, unless --no-browser.
+#include <charconv>
+#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <exception>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <random>
 #include <string>
 #include <utility>
@@ -96,7 +98,17 @@ void FillDefaults(const char* argv0, std::map<std::string, std::string>& o) {
   for (const auto& [option, path] : defaults) o.emplace(option, path.string());
 }
 
+// 0 to 65535 in decimal, nothing else: "80x" or "" is no port (0 lets the
+// system choose one).
+std::optional<std::uint16_t> PortOf(const std::string& text) {
+  std::uint16_t port = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), port);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return port;
+}
+
 std::string Check(std::map<std::string, std::string>& options) {
+  if (options.contains("--port") && !PortOf(options["--port"])) return "--port takes 0 to 65535";
   for (const char* file : {"--refhost", "--plugin"}) {
     if (!fs::is_regular_file(options[file])) return std::string("no ").append(options[file]);
   }
@@ -122,9 +134,8 @@ int Serve(std::map<std::string, std::string>& o) {
   StudioApi api(session, replayer, textures, {o["--page"], o["--fonts"]});
   HttpServer server;
   api.AddRoutes(server);
-  const int port = o.contains("--port") ? std::atoi(o["--port"].c_str()) : 0;
-  if (port < 0 || port > 65535) return Usage("--port takes 0 to 65535");
-  if (const std::string error = server.Listen(static_cast<std::uint16_t>(port)); !error.empty()) {
+  const std::uint16_t port = o.contains("--port") ? PortOf(o["--port"]).value_or(0) : 0;
+  if (const std::string error = server.Listen(port); !error.empty()) {
     std::fprintf(stderr, "slatepane-studio: %s\n", error.c_str());
     return 1;
   }

@@ -1,9 +1,8 @@
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "open_browser.h"
-
-extern char** environ;
 
 void OpenBrowser(const std::string& address) {
   char opener[] = "xdg-open";

@@ -88,7 +88,8 @@ CallBounds BoundsTracker::Next(const preview::LogCall& call) {
     const double hh = 5.0 * height_ / 448.0;
     return {Around({{call.f(1) - hw, call.f(2) - hh}, {call.f(1) + hw, call.f(2) + hh}})};
   } else if (name == "HostRadar.DrawTrace" && call.size() >= 3) {
-    const double half = 2.0 * (std::max(call.i(2), 0LL) + 2) * std::min(width_, height_) / 1080.0;
+    const double half = 2.0 * static_cast<double>(std::max(call.i(2), 0LL) + 2) *
+                        std::min(width_, height_) / 1080.0;
     return {Around({{call.f(0) - half, call.f(1) - half}, {call.f(0) + half, call.f(1) + half}})};
   }
   return {};

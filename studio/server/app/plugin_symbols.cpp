@@ -91,19 +91,19 @@ void PluginSymbols::ReadElf(const std::string& bytes) {
       std::string file;
       for (std::size_t at = symbols.offset; at + 16 <= symbols.offset + std::size_t{symbols.size};
            at += 16) {
-        std::uint32_t name = 0, value = 0, size = 0;
+        std::uint32_t name = 0, value = 0, length = 0;
         std::uint8_t info = 0;
         if (!ReadAt(bytes, at, name) || !ReadAt(bytes, at + 4, value) ||
-            !ReadAt(bytes, at + 8, size) || !ReadAt(bytes, at + 12, info)) {
+            !ReadAt(bytes, at + 8, length) || !ReadAt(bytes, at + 12, info)) {
           return;
         }
         const std::size_t text = std::size_t{names.offset} + name;
         if (name >= names.size || text >= bytes.size()) continue;
         if ((info & 0xF) == kFile) file = bytes.c_str() + text;
-        if ((info & 0xF) != kFunction || size == 0) continue;
+        if ((info & 0xF) != kFunction || length == 0) continue;
         functions_.push_back(
             {value,
-             size,
+             length,
              {DemangledRoutineName(bytes.c_str() + text), (info >> 4) == kLocal ? file : ""}});
       }
     }

@@ -5,6 +5,7 @@
 // (The mingw assembler keeps 14 bytes of that name: "mission_title.".)
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "plugin_symbols.h"
@@ -28,18 +29,23 @@ struct Image {
   std::uint16_t section_count = 0;
 };
 
-bool ReadImage(const std::string& bytes, Image& image) {
+std::optional<Image> ReadImage(const std::string& bytes) {
+  Image image;
   std::uint32_t pe = 0;
   std::uint16_t optional = 0;
-  if (!ReadAt(bytes, 0x3C, pe) || bytes.compare(pe, 4, std::string("PE\0\0", 4)) != 0) return false;
+  // compare() throws on an offset past the end: a stray file is no image.
+  if (!ReadAt(bytes, 0x3C, pe) || pe > bytes.size() ||
+      bytes.compare(pe, 4, std::string("PE\0\0", 4)) != 0) {
+    return std::nullopt;
+  }
   const std::size_t header = pe + 4;
   if (!ReadAt(bytes, header + 2, image.section_count) ||
       !ReadAt(bytes, header + 8, image.symbols) || !ReadAt(bytes, header + 12, image.count) ||
-      !ReadAt(bytes, header + 16, optional)) {
-    return false;
+      !ReadAt(bytes, header + 16, optional) || image.symbols == 0) {
+    return std::nullopt;
   }
   image.sections = header + 20 + optional;
-  return image.symbols != 0;
+  return image;
 }
 
 std::string NameOf(const std::string& bytes, std::size_t record, std::size_t strings) {
@@ -57,8 +63,9 @@ std::string NameOf(const std::string& bytes, std::size_t record, std::size_t str
 }  // namespace
 
 void PluginSymbols::ReadCoff(const std::string& bytes) {
-  Image image;
-  if (!ReadImage(bytes, image)) return;
+  const std::optional<Image> read = ReadImage(bytes);
+  if (!read) return;
+  const Image& image = *read;
   const std::size_t strings = image.symbols + std::size_t{image.count} * kRecord;
   std::string file;
   for (std::uint32_t k = 0; k < image.count; ++k) {

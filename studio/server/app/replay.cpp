@@ -106,7 +106,7 @@ void AppendRoutine(std::string& out, const PluginSymbols::Routine& routine) {
 // on the 120 000 edges of a busy scene.
 void AppendEdge(std::string& out, double edge) {
   char text[32];
-  const auto end = std::to_chars(text, text + sizeof text, edge, std::chars_format::fixed, 2).ptr;
+  auto* const end = std::to_chars(text, text + sizeof text, edge, std::chars_format::fixed, 2).ptr;
   out.append(text, end);
 }
 
@@ -246,7 +246,7 @@ fs::path Replayer::WriteScenario(const ReplayRequest& request, int& frames) cons
   scenario["screen"] = {{"width", request.width}, {"height", request.height}};
   const json& count = scenario["frames"];
   frames = count.is_number_integer() ? count.get<int>() : 1;
-  const fs::path file = tools_.work / "scenario.json";
+  fs::path file = tools_.work / "scenario.json";
   std::ofstream(file, std::ios::binary) << scenario.dump();
   return file;
 }

@@ -1,6 +1,7 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <fstream>
@@ -8,12 +9,11 @@
 
 #include "run_program.h"
 
-extern char** environ;
-
 ProgramRun RunProgram(const std::vector<std::string>& args,
                       const std::filesystem::path& error_file) {
   ProgramRun run;
   std::vector<char*> argv;
+  argv.reserve(args.size() + 1);
   for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
   posix_spawn_file_actions_t actions;

@@ -25,7 +25,7 @@ struct HttpLimits {
 
 class HttpServer {
  public:
-  explicit HttpServer(HttpLimits limits = {}) : limits_(limits) {}
+  explicit HttpServer(const HttpLimits& limits = {}) : limits_(limits) {}
   ~HttpServer();
   HttpServer(const HttpServer&) = delete;
   HttpServer& operator=(const HttpServer&) = delete;
