@@ -66,10 +66,10 @@ void PluginSymbols::ReadCoff(const std::string& bytes) {
   const std::optional<Image> read = ReadImage(bytes);
   if (!read) return;
   const Image& image = *read;
-  const std::size_t strings = image.symbols + std::size_t{image.count} * kRecord;
+  const std::size_t strings = image.symbols + static_cast<std::size_t>(image.count) * kRecord;
   std::string file;
   for (std::uint32_t k = 0; k < image.count; ++k) {
-    const std::size_t record = image.symbols + std::size_t{k} * kRecord;
+    const std::size_t record = image.symbols + static_cast<std::size_t>(k) * kRecord;
     std::uint32_t value = 0;
     std::int16_t section = 0;
     std::uint16_t type = 0;
