@@ -8,7 +8,7 @@
 #include <string>
 #include <variant>
 
-#include "key_rules.h"
+#include "key_facts.h"
 #include "setting_text.h"
 #include "value_reading.h"
 #include "value_text.h"
@@ -118,9 +118,8 @@ std::optional<Finding> MisreadNumber(const SettingsFile& file, const IniEntry& e
                     ": a comma is not a decimal point; write " + WithDecimalPoints(entry.value));
   }
   if (!IsUnitWord(reading.ignored)) return std::nullopt;
-  const KeyRule* rule = RuleFor(entry.key);
-  const std::string unit =
-      rule != nullptr && rule->unit != Unit::kNone ? std::string(UnitText(rule->unit)) : "no unit";
+  const KeyFacts* facts = FactsFor(entry.key);
+  const std::string unit(UnitText(facts != nullptr ? facts->unit : Unit::kNone));
   return Warn(file, entry, IgnoredColumn(entry, reading), "unit",
               value + " reads as " + FloatsRead(reading) + rest + ": " + Quote(entry.key) +
                   " is in " + unit + ", and " + Quote(reading.ignored) + " is ignored; write " +

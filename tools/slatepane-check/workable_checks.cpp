@@ -5,7 +5,7 @@
 #include <utility>
 #include <variant>
 
-#include "key_rules.h"
+#include "key_facts.h"
 #include "value_text.h"
 
 namespace {
@@ -98,8 +98,9 @@ Finding Warn(const SettingsFile& file, const IniEntry& entry, std::string kind,
 
 std::vector<Finding> CheckWorkableValue(SettingsFile& file, const LayoutSettingKey& key,
                                         const HudSettings& loaded) {
-  const KeyRule* rule = RuleFor(key.name);
-  if (rule == nullptr) return {};
+  const KeyFacts* facts = FactsFor(key.name);
+  if (facts == nullptr) return {};
+  const KeyRule* rule = &facts->rule;
   const std::optional<IniEntry> entry = EntryThatCounts(file, key.name);
   if (!entry || entry->value.empty()) return {};
   const Numbers used = UsedNumbers(key, loaded);
@@ -119,9 +120,9 @@ std::vector<Finding> CheckWorkableValue(SettingsFile& file, const LayoutSettingK
 }
 
 std::string WholeUnitsUsed(std::string_view name, const HudSettings& loaded) {
-  const KeyRule* rule = RuleFor(name);
+  const KeyFacts* facts = FactsFor(name);
   const LayoutSettingKey* key = KeyNamed(name);
-  if (rule == nullptr || key == nullptr || !rule->whole_units) return {};
+  if (facts == nullptr || key == nullptr || !facts->rule.whole_units) return {};
   const Numbers used = UsedNumbers(*key, loaded);
   return HasFraction(used) ? WholeText(used) : std::string();
 }

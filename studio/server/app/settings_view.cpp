@@ -61,7 +61,7 @@ json KeyRow(const KeyFacts& facts, FileRole role, const std::string& file, std::
   json row = {{"name", facts.name},
               {"file", file},
               {"group", facts.group},
-              {"unit", facts.unit},
+              {"unit", UnitName(facts)},
               {"move", facts.move},
               {"resize", facts.resize},
               {"kind", role == FileRole::kLayout ? LayoutKind(facts.name) : "colour"},
