@@ -123,8 +123,11 @@ async function settle(promise) {
   ++state.pending;
   try {
     state.settings = await promise;
+    // The replay is asked for first: the server plays while the page lays
+    // out the settings.
+    const replayed = replay();
     showSettings();
-    await replay();
+    await replayed;
     status('');
   } catch (error) {
     if (error.status === 409 && /changed on disk/.test(error.message)) {
