@@ -87,6 +87,11 @@ TEST_F(StudioServerTest, SettingsCarryTheKeyTableAndTheCheckersFindings) {
   EXPECT_EQ((*money)["move"], "y+");
   EXPECT_EQ((*money)["line"], 2);
   EXPECT_EQ((*money)["written"], "30");
+  EXPECT_EQ((*money)["whole"], false);
+  const json* frame = Key(settings, "OUTER_RADAR_SCALE_A");
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ((*frame)["whole"], true);
+  EXPECT_EQ((*frame)["resize"], "x,x");
   const json* colour = Key(settings, "MONEY_COLOR");
   ASSERT_NE(colour, nullptr);
   EXPECT_EQ((*colour)["file"], "color_configs/ClassicColors.ini");

@@ -11,6 +11,11 @@ constexpr Unit L = Unit::kLayout, H = Unit::kHorizontalFont, V = Unit::kVertical
 
 constexpr KeyRule kWhole{true};
 constexpr KeyRule Scale(std::string_view what) { return {false, Limit::kScale, 3, what}; }
+constexpr KeyRule Marks(std::string_view what) { return {true, Limit::kScale, 1, what}; }
+constexpr KeyRule Length(std::uint8_t parts, std::string_view what) {
+  return {false, Limit::kLength, parts, what};
+}
+constexpr std::string_view kMarkSize = "mark size (whole part)";
 
 // The slots' corners are distances from the wheel's centre, so they grow and
 // shrink with the ring: LT in (horizontal, vertical) font units, RB in
@@ -30,52 +35,24 @@ constexpr KeyFacts kLayoutFacts[] = {
     {"MISSION_BUSTED_WASTED_SCALE", "big messages", T, "", "", "times",
      Scale("the big messages and the wasted/busted text")},
     {"SUBTEXT_SCALE", "subtitles", T, "", "", "times", Scale("the subtitles")},
-    {"ENTITY_SQUARE_SCALE",
-     "radar",
-     P,
-     "mark size (whole part)",
-     "",
-     "",
-     {true, Limit::kScale, 1, "the square blip marks"}},
-    {"ENTITY_TRIANGLE_SCALE",
-     "radar",
-     P,
-     "mark size (whole part)",
-     "",
-     "",
-     {true, Limit::kScale, 1, "the triangle blip marks"}},
+    {"ENTITY_SQUARE_SCALE", "radar", P, kMarkSize, "", "", Marks("the square blip marks")},
+    {"ENTITY_TRIANGLE_SCALE", "radar", P, kMarkSize, "", "", Marks("the triangle blip marks")},
     {"WASTED_BUSTED_OFFSET", "big messages", H, "", "x+", ""},
-    {"INNER_RADAR_SCALE_A",
-     "radar",
-     L,
-     "",
-     "x+,",
-     "",
-     {false, Limit::kLength, 2, "the radar map's width"}},
-    {"INNER_RADAR_SCALE_B",
-     "radar",
-     L,
-     "",
-     ",y-",
-     "",
-     {false, Limit::kLength, 1, "the radar map's height"}},
-    {"OUTER_RADAR_SCALE_A", "radar", L, "", "x+,x+", "", kWhole},
-    {"OUTER_RADAR_SCALE_B", "radar", L, "", "y-,y-", "", kWhole},
-    {"BAR_HEALTH_POS_X_Y", "radar", L, "", "x+,y-", "", kWhole},
-    {"BAR_ARMOR_POS_X_Y", "radar", L, "", "x+,y-", "", kWhole},
-    {"BAR_THICKNESS",
-     "radar",
-     L,
-     "",
-     "",
-     "",
-     {false, Limit::kLength, 1, "the health and armour bars' height"}},
+    // The radar sizes around its frame's lower left corner: map, frame and
+    // bars together.
+    {"INNER_RADAR_SCALE_A", "radar", L, "", "x+,", "x,times", Length(2, "the radar map's width")},
+    {"INNER_RADAR_SCALE_B", "radar", L, "", ",y-", "times,y", Length(1, "the radar map's height")},
+    {"OUTER_RADAR_SCALE_A", "radar", L, "", "x+,x+", "x,x", kWhole},
+    {"OUTER_RADAR_SCALE_B", "radar", L, "", "y-,y-", "y,y", kWhole},
+    {"BAR_HEALTH_POS_X_Y", "radar", L, "", "x+,y-", "x,y", kWhole},
+    {"BAR_ARMOR_POS_X_Y", "radar", L, "", "x+,y-", "x,y", kWhole},
+    {"BAR_THICKNESS", "radar", L, "", "", "times", Length(1, "the health and armour bars' height")},
     {"BAR_LENGTH_MULTIPLIER",
      "radar",
      P,
      "factor",
      "",
-     "",
+     "factor",
      {false, Limit::kBarFactor, 1, "the health and armour bars"}},
     {"ZONE_BOTTOM", "zone and vehicle names", V, "", "y-", ""},
     {"ZONE_RIGHT", "zone and vehicle names", H, "", "x-", ""},

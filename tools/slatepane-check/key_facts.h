@@ -46,7 +46,11 @@ struct KeyFacts {
   // pair, two of them separated by a comma. Empty: the key does not move.
   std::string_view move;
   // How the value follows a resize by a factor k: "times" (value × k),
-  // "over" (value / k), "" (it does not).
+  // "over" (value / k), "x" or "y" (a position across, or upward, moved
+  // k times as far from the element's corner: the smallest such position of
+  // its keys), "factor" (f of a length p + p × f: (1 + f) × k − 1), ""
+  // (it does not). One word for every number, or one per number of a pair
+  // separated by a comma.
   std::string_view resize;
   KeyRule rule{};
   // For a colour, the order the element puts its components on screen:

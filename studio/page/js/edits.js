@@ -37,20 +37,51 @@ export function dragEdits(keys, group, dx, dy, width, height) {
       values[k] += delta;
       changed = true;
     });
-    const whole = key.kind === 'integer' || key.name.startsWith('OUTER_RADAR') || key.name.startsWith('BAR_');
+    const whole = key.kind === 'integer' || key.whole;
     if (changed) edits.push({file: key.file, key: key.name, value: values.map((v) => formatNumber(v, whole)).join(' ')});
   }
   return edits;
 }
 
+// Each number's resize rule: one for all, or one per number.
+const rulesOf = (key, count) => {
+  const rules = key.resize.split(',');
+  return Array.from({length: count}, (_, k) => (rules.length === 1 ? rules[0] : rules[k] ?? ''));
+};
+
+// The element's corner: its smallest position across and upward, which a
+// resize keeps in place (the radar's frame's lower left).
+function cornerOf(keys) {
+  const corner = {x: Infinity, y: Infinity};
+  for (const key of keys) {
+    const values = numbers(key.value);
+    rulesOf(key, values.length).forEach((rule, k) => {
+      if (rule === 'x' || rule === 'y') corner[rule] = Math.min(corner[rule], values[k]);
+    });
+  }
+  return corner;
+}
+
+function sized(rule, value, k, corner) {
+  if (rule === 'times') return value * k;
+  if (rule === 'over') return value / k;
+  if (rule === 'x' || rule === 'y') return corner[rule] + (value - corner[rule]) * k;
+  if (rule === 'factor') return (1 + value) * k - 1;
+  return value;
+}
+
 // [{file, key, value}] that size the group by the factor k.
 export function resizeEdits(keys, group, k) {
+  const sizing = keys.filter((key) => key.group === group && key.resize !== '');
+  const corner = cornerOf(sizing);
   const edits = [];
-  for (const key of keys) {
-    if (key.group !== group || key.resize === '') continue;
-    const values = numbers(key.value).map((v) => (key.resize === 'times' ? v * k : v / k));
-    if (values.every(Number.isFinite)) {
-      edits.push({file: key.file, key: key.name, value: values.map((v) => formatNumber(v, false)).join(' ')});
+  for (const key of sizing) {
+    const values = numbers(key.value);
+    const rules = rulesOf(key, values.length);
+    const next = values.map((v, n) => sized(rules[n], v, k, corner));
+    if (next.every(Number.isFinite)) {
+      const whole = key.kind === 'integer' || key.whole;
+      edits.push({file: key.file, key: key.name, value: next.map((v) => formatNumber(v, whole)).join(' ')});
     }
   }
   return edits;

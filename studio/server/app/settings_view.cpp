@@ -64,6 +64,7 @@ json KeyRow(const KeyFacts& facts, FileRole role, const std::string& file, std::
               {"unit", UnitName(facts)},
               {"move", facts.move},
               {"resize", facts.resize},
+              {"whole", facts.rule.whole_units},
               {"kind", role == FileRole::kLayout ? LayoutKind(facts.name) : "colour"},
               {"default", DefaultText(role, facts.name)},
               {"value", LoadedText(role, facts.name, loaded)},

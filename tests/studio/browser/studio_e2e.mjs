@@ -56,6 +56,10 @@ try {
   await until(() => fs.readFileSync(layout).equals(original), 'undoing the larger money');
   await settled();
 
+  const keyValue = (name) =>
+    page.evaluate((n) => window.studio.settings.keys.find((k) => k.name === n).value, name);
+  const originalRadarMap = await keyValue('INNER_RADAR_SCALE_A');
+
   // A click on the radar selects it and shows its keys.
   const radar = await studio(() => window.studio.boxes.radar);
   await page.mouse.click(...await pagePoint((radar[0] + radar[2]) / 2, (radar[1] + radar[3]) / 2));
@@ -64,10 +68,29 @@ try {
     'the radar\'s keys show');
   await page.screenshot({path: screenshot});
 
+  // Growing the radar: map, frame and bars grow together around the frame's
+  // lower left corner, which stays where it was.
+  const grown = async (box) => {
+    const before = await studio(() => window.studio.replays);
+    await page.mouse.wheel(0, -120);
+    await until(async () => (await studio(() => window.studio.replays)) > before, 'a replay after the resize');
+    await settled();
+    const after = await studio(() => window.studio.boxes.radar);
+    return {ratio: (after[2] - after[0]) / (box[2] - box[0]), left: after[0] - box[0], bottom: after[3] - box[3],
+      height: (after[3] - after[1]) / (box[3] - box[1])};
+  };
+  const radarGrew = await grown(radar);
+  check(Math.abs(radarGrew.ratio - 1.1) < 0.03 && Math.abs(radarGrew.height - 1.1) < 0.03,
+    `the radar grows by 1.1 both ways: ${JSON.stringify(radarGrew)}`);
+  check(Math.abs(radarGrew.left) <= 2 && Math.abs(radarGrew.bottom) <= 2,
+    `the radar's lower left corner stays: ${JSON.stringify(radarGrew)}`);
+  check((await keyValue('INNER_RADAR_SCALE_A')) !== originalRadarMap, 'the map\'s keys follow');
+  await page.locator('#undo').click();
+  await until(() => fs.readFileSync(layout).equals(original), 'undoing the larger radar');
+  await settled();
+
   // Shrinking the weapon wheel: the ring's divisor grows and every slot pair
   // shrinks by the same factor, so the icons stay on the ring.
-  const keyValue = (name) =>
-    page.evaluate((n) => window.studio.settings.keys.find((k) => k.name === n).value, name);
   const wheel = await studio(() => window.studio.boxes['weapon wheel']);
   const slot = (await keyValue('SLOT3POS_LT')).split(' ').map(Number);
   const divisor = Number(await keyValue('WEAP_WHEEL_SCALE_MULTIPLIER'));
