@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 namespace refhost {
 
@@ -12,16 +13,14 @@ namespace {
 std::string describe(const fs::path& path, const fs::file_status& status) {
   if (fs::is_symlink(status)) return "link " + fs::read_symlink(path).string();
   if (fs::is_directory(status)) return "folder";
-  // Read in one go: a game folder's dictionaries are megabytes, read three
+  // Read in blocks: a game folder's dictionaries are megabytes, read three
   // times a run, and a character at a time that was a tenth of a replay.
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  std::ifstream in(path, std::ios::binary);
   std::string text = "file ";
-  const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : 0;
-  if (size <= 0) return text;
-  text.resize(5 + static_cast<std::size_t>(size));
-  in.seekg(0);
-  in.read(text.data() + 5, size);
-  text.resize(5 + static_cast<std::size_t>(in.gcount()));
+  std::vector<char> block(1 << 16);
+  while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0) {
+    text.append(block.data(), static_cast<std::size_t>(in.gcount()));
+  }
   return text;
 }
 
