@@ -9,17 +9,12 @@
 #include <iterator>
 #include <memory>
 
+#include "read_at.h"
+
 namespace {
 
 constexpr std::uint32_t kSymbolTable = 2, kDynamicSymbols = 11, kFunction = 2, kFile = 4;
 constexpr std::uint32_t kLocal = 0;
-
-template <typename T>
-bool ReadAt(const std::string& bytes, std::size_t at, T& value) {
-  if (at > bytes.size() || bytes.size() - at < sizeof(T)) return false;
-  std::memcpy(&value, bytes.data() + at, sizeof(T));
-  return true;
-}
 
 struct Section {
   std::uint32_t type = 0, offset = 0, size = 0, link = 0;

@@ -9,19 +9,13 @@
 #include <string>
 
 #include "plugin_symbols.h"
+#include "read_at.h"
 
 namespace {
 
 constexpr std::size_t kRecord = 18;
 constexpr std::uint8_t kExternal = 2, kStatic = 3, kFile = 103;
 constexpr std::uint16_t kFunctionType = 0x20;
-
-template <typename T>
-bool ReadAt(const std::string& bytes, std::size_t at, T& value) {
-  if (at > bytes.size() || bytes.size() - at < sizeof(T)) return false;
-  std::memcpy(&value, bytes.data() + at, sizeof(T));
-  return true;
-}
 
 struct Image {
   std::uint32_t symbols = 0, count = 0;
