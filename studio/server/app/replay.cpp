@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <mutex>
 #include <optional>
 #include <unordered_map>
